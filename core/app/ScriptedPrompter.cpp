@@ -1,0 +1,15 @@
+#include "ScriptedPrompter.h"
+
+int ScriptedPrompter::ShowPrompt(const QString& caption, const QString& text, int kind) {
+    if (kind != Prompt::kInfo && kind != Prompt::kYesNo && kind != Prompt::kRetryCancel)
+        return Prompt::kOk;
+    m_log.append({caption, text, kind});
+    if (kind == Prompt::kInfo) {
+        if (!m_answers.isEmpty() && m_answers.head() == Prompt::kOk)
+            m_answers.dequeue();
+        return Prompt::kOk;
+    }
+    if (!m_answers.isEmpty())
+        return m_answers.dequeue();
+    return kind == Prompt::kYesNo ? m_yesNoFallback : m_retryFallback;
+}

@@ -1,0 +1,66 @@
+#include "Settings.h"
+
+#include "IniFile.h"
+#include "TALL.h"
+
+#include <QStringList>
+
+namespace {
+
+QString settingsPath(const TALL& all) { return all.AppDir + QLatin1String(kSettingsFile); }
+
+} // namespace
+
+void ReadSettings(TALL& all) {
+    const IniFile ini(settingsPath(all));
+    const QString section = QLatin1String(kSettingsSection);
+    all.PortName = ini.value(section, "Com", "Com1");
+    const QString languageId = ini.value(section, "Language_ID", "0");
+    all.HelpPrefix = ini.value(section, "Help", "HQ");
+    if (all.LanguageChoice) {
+        bool ok = false;
+        const int index = languageId.toInt(&ok);
+        all.LanguageIndex = ok ? index : 0;
+    }
+    bool ok = false;
+    const int picId = ini.value(section, "PicID", "0").toInt(&ok);
+    all.PicId = ok ? picId + 1 : 1;
+
+    // Walk the list LanguageIndex + 1 times; an index past its end leaves the name empty.
+    QString rest = ini.value(section, "Language", "Chinese|English");
+    QString name;
+    for (int step = 0; step <= all.LanguageIndex; ++step) {
+        const int bar = rest.indexOf('|');
+        if (bar >= 0) {
+            name = rest.left(bar);
+            rest.remove(0, bar + 1);
+        } else {
+            name = rest;
+            rest.clear();
+        }
+    }
+    all.LanguageName = name;
+}
+
+bool WriteSettings(const TALL& all, QString* error) {
+    IniFile ini(settingsPath(all));
+    const QString section = QLatin1String(kSettingsSection);
+    return ini.setValue(section, "Com", all.PortName, error) &&
+           ini.setValue(section, "Language_ID", QString::number(all.LanguageIndex), error) &&
+           ini.setValue(section, "PicID", QString::number(all.PicId - 1), error);
+}
+
+QStringList SplitBarList(QString text) {
+    QStringList entries;
+    while (!text.isEmpty()) {
+        const int bar = text.indexOf('|');
+        if (bar < 0) {
+            entries.append(text);
+            text.clear();
+        } else {
+            entries.append(text.left(bar));
+            text.remove(0, bar + 1);
+        }
+    }
+    return entries;
+}

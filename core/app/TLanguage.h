@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+/** The 21 message texts of the prompts, each named by its message key. */
+class TLanguage {
+  public:
+    struct Key {
+        const char* name;
+        QString TLanguage::*member;
+        const char* defaultText; // UTF-8
+    };
+    /** The keys in their declared order with their built-in Chinese texts. */
+    static const std::array<Key, 21>& Keys();
+
+    /**
+     * Fills every text from section "Language" of appDir + languageName + ".Ini";
+     * a missing file or key gives the built-in text, an empty value an empty text.
+     */
+    void LoadMessageTexts(const QString& appDir, const QString& languageName);
+
+    QString Confirmation;
+    QString ExitProgram;
+    QString SaveProgram;
+    QString Channel;
+    QString Info;
+    QString OutRange;
+    QString Caution;
+    QString FChBigT;
+    QString Close;
+    QString Open;
+    QString ComError;
+    QString ModError;
+    QString ClearData;
+    QString Modforce;
+    QString All;
+    QString ErrRange;
+    QString ModelType;
+    QString Frequency;
+    QString ReadOk;
+    QString WriteOk;
+    QString LPortError;
+};
