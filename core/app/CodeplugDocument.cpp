@@ -1,0 +1,148 @@
+#include "CodeplugDocument.h"
+
+#include "AppContext.h"
+#include "FileDialogs.h"
+#include "Prompter.h"
+#include "channels/ChannelStore.h"
+#include "image/DataFile.h"
+#include "model/Selection.h"
+
+CodeplugDocument::CodeplugDocument(AppContext& ctx, ChannelStore& store, Prompter& prompter,
+                                   FileDialogs* dialogs)
+    : m_ctx(ctx), m_store(store), m_prompter(prompter), m_dialogs(dialogs) {}
+
+void CodeplugDocument::report(const QString& message) {
+    m_prompter.ShowPrompt(m_ctx.texts().Confirmation, message, Prompt::kInfo);
+}
+
+void CodeplugDocument::refresh() {
+    if (m_refresh)
+        m_refresh();
+}
+
+Codeplug CodeplugDocument::Capture() const {
+    const TALL& all = m_ctx.all();
+    Codeplug cp;
+    cp.model = all.CurrentModel;
+    cp.modelCode = all.ModelCode;
+    cp.bandText = all.BandText;
+    cp.bandLow = all.BandLow;
+    cp.bandHigh = all.BandHigh;
+    cp.fun = m_ctx.fun();
+    cp.message = m_ctx.message();
+    for (int row = 1; row <= m_store.RowCount(); ++row)
+        cp.channels.push_back(m_store.ReadRow(row));
+    cp.channels.resize(static_cast<size_t>(cp.model->ChannelCount));
+    return cp;
+}
+
+void CodeplugDocument::Apply(const Codeplug& cp) {
+    TALL& all = m_ctx.all();
+    SelectModel(all, *cp.model);
+    all.ModelCode = cp.modelCode;
+    m_store.BeginUpdate();
+    m_store.ResetRows(all.ChannelCount);
+    for (size_t i = 0; i < cp.channels.size() && i < static_cast<size_t>(all.ChannelCount); ++i)
+        if (cp.channels[i])
+            m_store.SetChannelRow(static_cast<int>(i) + 1, *cp.channels[i]);
+    m_store.EndUpdate();
+    m_ctx.fun() = cp.fun;
+    m_ctx.message() = cp.message;
+    SelectBand(all, cp.bandText);
+}
+
+bool CodeplugDocument::SaveDataFile() {
+    DataFile::Encoded encoded;
+    try {
+        encoded = DataFile::Encode(Capture(), m_ctx.bands(), DataFile::SaveTime());
+    } catch (const CodecError& e) {
+        report(QStringLiteral("Cannot save %1: %2.").arg(m_fileName, e.message()));
+        return false;
+    }
+    m_ctx.all().UsedBits = encoded.usedBits;
+    m_ctx.all().ScanBits = encoded.scanBits;
+    const QString error = DataFile::WriteAtomically(m_fileName, encoded.bytes);
+    if (!error.isEmpty()) {
+        report(error);
+        return false;
+    }
+    m_ctx.all().Changed = false;
+    return true;
+}
+
+bool CodeplugDocument::OpenDataFile(const QString& path) {
+    const DataFile::Decoded decoded = DataFile::Read(path, m_ctx.models(), m_ctx.bands());
+    switch (decoded.failure) {
+    case DataFile::Failure::None:
+        break;
+    case DataFile::Failure::UnknownModel:
+        m_fileName.clear();
+        report(m_ctx.texts().ModError);
+        return false;
+    default:
+        report(decoded.error);
+        return false;
+    }
+    m_fileName = path;
+    Apply(decoded.codeplug);
+    m_ctx.all().Changed = false;
+    return true;
+}
+
+void CodeplugDocument::NewCodeplug() {
+    if (m_ctx.all().Changed &&
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().SaveProgram,
+                              Prompt::kYesNo) == Prompt::kYes)
+        Save();
+    m_ctx.ResetCodeplug();
+    m_store.ResetRows(m_ctx.all().ChannelCount);
+    m_fileName.clear();
+    refresh();
+    m_ctx.all().Changed = false;
+}
+
+void CodeplugDocument::Save() {
+    if (m_fileName.isEmpty()) {
+        const auto path = m_dialogs ? m_dialogs->AskSavePath() : std::nullopt;
+        if (path)
+            m_fileName = *path;
+    }
+    if (!m_fileName.isEmpty())
+        SaveDataFile();
+    refresh();
+}
+
+void CodeplugDocument::SaveAs() {
+    m_fileName.clear();
+    Save();
+}
+
+void CodeplugDocument::Open() {
+    if (m_ctx.all().Changed &&
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().SaveProgram,
+                              Prompt::kYesNo) == Prompt::kYes)
+        Save();
+    const auto path = m_dialogs ? m_dialogs->AskOpenPath() : std::nullopt;
+    if (!path)
+        return;
+    OpenDataFile(*path);
+    refresh();
+}
+
+void CodeplugDocument::ResetStaging() {
+    m_staging.assign(static_cast<size_t>(m_ctx.all().ChannelCount), std::nullopt);
+}
+
+void CodeplugDocument::CopyReadChannels() {
+    m_store.ResetRows(m_ctx.all().ChannelCount);
+    m_ctx.all().Changed = true;
+    m_fileName.clear();
+    refresh();
+    m_store.BeginUpdate();
+    for (int row = 1; row <= m_store.RowCount(); ++row) {
+        const size_t i = static_cast<size_t>(row - 1);
+        if (i < m_staging.size() && m_staging[i])
+            m_store.SetChannelRow(row, *m_staging[i]);
+    }
+    m_store.EndUpdate();
+}
