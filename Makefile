@@ -17,7 +17,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/qx7-cli
+	$(BUILD)/bin/qx7-cli --version && $(BUILD)/bin/qx7-cli models
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

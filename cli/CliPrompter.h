@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/Prompter.h"
+
+/**
+ * Prompts without a person: information goes to standard error, a yes/no
+ * question gets the configured answer, a retry/cancel question Cancel.
+ */
+class CliPrompter : public Prompter {
+  public:
+    explicit CliPrompter(bool answerYes = false) : m_answerYes(answerYes) {}
+    int ShowPrompt(const QString& caption, const QString& text, int kind) override;
+
+  private:
+    bool m_answerYes;
+};

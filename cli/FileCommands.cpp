@@ -1,0 +1,157 @@
+#include "FileCommands.h"
+
+#include "ExitCode.h"
+#include "Workspace.h"
+#include "image/CodeplugJson.h"
+#include "image/DataFile.h"
+#include "model/Selection.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+namespace {
+
+const QCommandLineOption kOutput({"o", "output"}, "Write to FILE.", "FILE");
+
+DataFile::Decoded readDataFile(const QString& path, const Workspace& ws) {
+    return DataFile::Read(path, ws.ctx.models(), ws.ctx.bands());
+}
+
+} // namespace
+
+int NewCommand::run(const QStringList& args, const QString& appDir) {
+    QCommandLineParser parser;
+    const QCommandLineOption model("model", "Model code.", "CODE");
+    const QCommandLineOption band("band", "Band text.", "TEXT");
+    parser.addOptions({kOutput, model, band});
+    if (!ParseArgs(parser, *this, args, 0))
+        return ExitCode::kUsage;
+    if (!parser.isSet(kOutput)) {
+        PrintError("qx7-cli new: -o FILE.dat is required.");
+        return ExitCode::kUsage;
+    }
+    Workspace ws(appDir);
+    TALL& all = ws.ctx.all();
+    if (parser.isSet(model)) {
+        const TMacType* m = ws.ctx.models().FindByCode(parser.value(model));
+        if (!m) {
+            PrintError(QStringLiteral("qx7-cli new: there is no model \"%1\"; the catalogue has "
+                                      "8524 (UHF) and 7524 (VHF).")
+                           .arg(parser.value(model)));
+            return ExitCode::kUsage;
+        }
+        SelectModel(all, *m);
+        SelectBand(all, m->DefaultBand);
+        ws.store.ResetRows(all.ChannelCount);
+    }
+    if (parser.isSet(band)) {
+        if (!all.CurrentModel->Bands.contains(parser.value(band))) {
+            PrintError(QStringLiteral("qx7-cli new: model %1 has no band \"%2\"; its bands are "
+                                      "\"%3\".")
+                           .arg(all.ModelCode, parser.value(band),
+                                all.CurrentModel->Bands.join("\", \"")));
+            return ExitCode::kUsage;
+        }
+        SelectBand(all, parser.value(band));
+    }
+    return ws.SaveTo(parser.value(kOutput)) ? ExitCode::kOk : ExitCode::kBadFile;
+}
+
+int InfoCommand::run(const QStringList& args, const QString& appDir) {
+    QCommandLineParser parser;
+    if (!ParseArgs(parser, *this, args, 1))
+        return ExitCode::kUsage;
+    const QString path = parser.positionalArguments().first();
+    Workspace ws(appDir);
+    const DataFile::Decoded d = readDataFile(path, ws);
+    if (d.failure != DataFile::Failure::None) {
+        PrintError(d.error);
+        return ExitCode::kBadFile;
+    }
+    int inUse = 0;
+    for (const auto& c : d.codeplug.channels)
+        inUse += c ? 1 : 0;
+    PrintOut(QStringLiteral("file: %1\nmodel: %2 %3\nband: %4\nsaved: %5\nchannels in use: %6 "
+                            "of %7\n")
+                 .arg(path, d.codeplug.model->Code, d.codeplug.model->Name,
+                      d.codeplug.bandText.trimmed(), d.header.date)
+                 .arg(inUse)
+                 .arg(d.codeplug.channels.size()));
+    return ExitCode::kOk;
+}
+
+int ExportCommand::run(const QStringList& args, const QString& appDir) {
+    QCommandLineParser parser;
+    const QCommandLineOption format("format", "Output format (json).", "FORMAT", "json");
+    parser.addOptions({kOutput, format});
+    if (!ParseArgs(parser, *this, args, 1))
+        return ExitCode::kUsage;
+    if (parser.value(format) != "json") {
+        PrintError(QStringLiteral("qx7-cli export: the format \"%1\" is not known; use json.")
+                       .arg(parser.value(format)));
+        return ExitCode::kUsage;
+    }
+    Workspace ws(appDir);
+    const DataFile::Decoded d = readDataFile(parser.positionalArguments().first(), ws);
+    if (d.failure != DataFile::Failure::None) {
+        PrintError(d.error);
+        return ExitCode::kBadFile;
+    }
+    const QByteArray json = CodeplugJson::Write(d.codeplug);
+    if (!parser.isSet(kOutput)) {
+        PrintOut(QString::fromUtf8(json));
+        return ExitCode::kOk;
+    }
+    const QString error = DataFile::WriteAtomically(parser.value(kOutput), json);
+    if (!error.isEmpty()) {
+        PrintError(error);
+        return ExitCode::kBadFile;
+    }
+    return ExitCode::kOk;
+}
+
+int ImportCommand::run(const QStringList& args, const QString& appDir) {
+    QCommandLineParser parser;
+    parser.addOption(kOutput);
+    if (!ParseArgs(parser, *this, args, 1))
+        return ExitCode::kUsage;
+    if (!parser.isSet(kOutput)) {
+        PrintError("qx7-cli import: -o FILE.dat is required.");
+        return ExitCode::kUsage;
+    }
+    const QString in = parser.positionalArguments().first();
+    QFile file(in);
+    if (!file.open(QIODevice::ReadOnly)) {
+        PrintError(QStringLiteral("Cannot open %1: %2.").arg(in, file.errorString()));
+        return ExitCode::kBadFile;
+    }
+    Workspace ws(appDir);
+    const CodeplugJson::Parsed parsed =
+        CodeplugJson::Read(file.readAll(), ws.ctx.models(), ws.ctx.bands());
+    if (!parsed.codeplug) {
+        PrintError(QStringLiteral("%1: %2; nothing was written.").arg(in, parsed.error));
+        return ExitCode::kBadFile;
+    }
+    for (const QString& warning : parsed.warnings)
+        PrintError(QStringLiteral("%1: warning: %2.").arg(in, warning));
+    ws.doc.Apply(*parsed.codeplug);
+    return ws.SaveTo(parser.value(kOutput)) ? ExitCode::kOk : ExitCode::kBadFile;
+}
+
+int ModelsCommand::run(const QStringList& args, const QString& appDir) {
+    QCommandLineParser parser;
+    if (!ParseArgs(parser, *this, args, 0))
+        return ExitCode::kUsage;
+    Workspace ws(appDir);
+    const TMacList& models = ws.ctx.models();
+    for (int i = 0; i < models.Count(); ++i) {
+        const TMacType* m = models.Item(i);
+        PrintOut(QStringLiteral("%1  %2  %3 to %4 MHz  %5 channels\n    bands: %6 (default %7)\n")
+                     .arg(m->Code, m->Name)
+                     .arg(m->MinFreq)
+                     .arg(m->MaxFreq)
+                     .arg(m->ChannelCount)
+                     .arg(m->Bands.join(", "), m->DefaultBand));
+    }
+    return ExitCode::kOk;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "CliCommand.h"
+
+/** qx7-cli new: the codeplug that start-up and New produce, saved. */
+class NewCommand : public CliCommand {
+  public:
+    QString name() const override { return "new"; }
+    QString synopsis() const override { return "-o FILE.dat [--model CODE] [--band TEXT]"; }
+    QString description() const override { return "save an empty codeplug"; }
+    int run(const QStringList& args, const QString& appDir) override;
+};
+
+/** qx7-cli info: model, band, save time and channels in use of a data file. */
+class InfoCommand : public CliCommand {
+  public:
+    QString name() const override { return "info"; }
+    QString synopsis() const override { return "FILE.dat"; }
+    QString description() const override { return "describe a data file"; }
+    int run(const QStringList& args, const QString& appDir) override;
+};
+
+/** qx7-cli export: a data file's codeplug as JSON. */
+class ExportCommand : public CliCommand {
+  public:
+    QString name() const override { return "export"; }
+    QString synopsis() const override { return "FILE.dat [--format json] [-o OUT]"; }
+    QString description() const override { return "write a data file's codeplug as JSON"; }
+    int run(const QStringList& args, const QString& appDir) override;
+};
+
+/** qx7-cli import: a data file built from JSON of the export's schema. */
+class ImportCommand : public CliCommand {
+  public:
+    QString name() const override { return "import"; }
+    QString synopsis() const override { return "IN.json -o FILE.dat"; }
+    QString description() const override { return "build a data file from JSON"; }
+    int run(const QStringList& args, const QString& appDir) override;
+};
+
+/** qx7-cli models: the model catalogue. */
+class ModelsCommand : public CliCommand {
+  public:
+    QString name() const override { return "models"; }
+    QString synopsis() const override { return ""; }
+    QString description() const override { return "list the radio models and their bands"; }
+    int run(const QStringList& args, const QString& appDir) override;
+};

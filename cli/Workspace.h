@@ -1,0 +1,24 @@
+#pragma once
+
+#include "CliPrompter.h"
+#include "app/AppContext.h"
+#include "app/CodeplugDocument.h"
+#include "channels/ChannelStore.h"
+
+/**
+ * What the window program has after start-up, without a window: the context
+ * with the first model and its default band, an empty channel table and the
+ * document that saves it.
+ */
+class Workspace {
+  public:
+    explicit Workspace(const QString& appDir, bool answerYes = false);
+
+    AppContext ctx;
+    ChannelStore store;
+    CliPrompter prompter;
+    CodeplugDocument doc{ctx, store, prompter};
+
+    /** Saves to path; the document reports a failure on standard error. */
+    bool SaveTo(const QString& path);
+};

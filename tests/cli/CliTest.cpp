@@ -1,0 +1,97 @@
+#include "TestUtil.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CliTest : public ::testing::Test {
+  protected:
+    CliRun cli(const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QX7_HOME", m_dir.path());
+        env.insert("SOURCE_DATE_EPOCH", "1717596420"); // 2024-06-05 14:07 UTC
+        env.insert("TZ", "UTC");
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(m_dir.path());
+        p.start(QStringLiteral(QX7_CLI), args);
+        EXPECT_TRUE(p.waitForFinished(20000));
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromLocal8Bit(p.readAllStandardError())};
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(CliTest, NewInfoExportImportRoundTrip) {
+    CliRun r = cli({"new", "-o", "vhf.dat", "--model", "7524", "--band", "136 - 150MHz"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QByteArray saved = ReadFileBytes(path("vhf.dat"));
+    ASSERT_EQ(saved.size(), 992);
+    EXPECT_EQ(saved.left(14), QByteArray::fromHex("5037353234" "136150" "E807" "0605" "0E07"));
+
+    r = cli({"info", "vhf.dat"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains("model: 7524 QX7(VHF)"));
+    EXPECT_TRUE(r.out.contains("band: 136 - 150MHz"));
+    EXPECT_TRUE(r.out.contains("saved: 2024-06-05 14:07"));
+    EXPECT_TRUE(r.out.contains("channels in use: 0 of 16"));
+
+    // Edit the exported text, import it, and export it again.
+    r = cli({"export", "vhf.dat"});
+    ASSERT_EQ(r.status, 0);
+    QString json = r.out;
+    json.replace("\"channels\": []",
+                 "\"channels\": [\n    {\"channel\": 3, \"rx\": \"145.50000\", \"tx\": null, "
+                 "\"decode\": \"D023N\", \"encode\": null, \"power\": \"Low\", \"bandwidth\": "
+                 "\"Narrow\", \"scan_add\": \"No\", \"beat_shift\": \"Yes\", \"busy_lockout\": "
+                 "\"No\"}\n  ]");
+    json.replace("\"line2\": \"\"", "\"line2\": \"CQ 42\"");
+    WriteFileBytes(path("in.json"), json.toUtf8());
+    r = cli({"import", "in.json", "-o", "out.dat"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty());
+    r = cli({"export", "out.dat", "--format", "json", "-o", "again.json"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(QString::fromUtf8(ReadFileBytes(path("again.json"))), json);
+}
+
+TEST_F(CliTest, RefusedInputWritesNothing) {
+    WriteFileBytes(path("bad.json"), "{\"model\": \"8524\"}");
+    CliRun r = cli({"import", "bad.json", "-o", "x.dat"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("bad.json")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("missing key \"band\""));
+    EXPECT_FALSE(QFile::exists(path("x.dat")));
+
+    WriteFileBytes(path("short.dat"), QByteArray(200, '\xFF'));
+    r = cli({"info", "short.dat"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("short.dat"));
+    r = cli({"export", "absent.dat"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("absent.dat"));
+}
+
+TEST_F(CliTest, WrongUsageExitsWithOne) {
+    for (const QStringList& args :
+         {QStringList{}, QStringList{"frobnicate"}, QStringList{"new"},
+          QStringList{"new", "-o", "a.dat", "--model", "1234"},
+          QStringList{"new", "-o", "a.dat", "--band", "136 - 150MHz"},
+          QStringList{"info"}, QStringList{"export", "a.dat", "--format", "xml"},
+          QStringList{"import", "in.json"}}) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("a.dat")));
+}
+
+} // namespace
