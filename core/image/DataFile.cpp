@@ -1,18 +1,13 @@
 #include "DataFile.h"
 
 #include "MemoryMap.h"
-#include "model/Selection.h"
-#include "model/TFrqList.h"
+#include "RecordEncoder.h"
 #include "model/TMacList.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 namespace {
-
-QString edge(double mhz) {
-    return QStringLiteral("%1").arg(static_cast<long long>(mhz), 3, 10, QLatin1Char('0'));
-}
 
 Record recordAt(const QByteArray& bytes, int fileRecord) {
     Record r{};
@@ -26,52 +21,15 @@ Record recordAt(const QByteArray& bytes, int fileRecord) {
 DataFile::Encoded DataFile::Encode(const Codeplug& cp, const TFrqList& bands,
                                    const QDateTime& saveTime) {
     const MemoryMap map = MemoryMap::ForModel(*cp.model);
+    RecordEncoder encoder(cp, bands, RecordEncoder::Target::File, saveTime);
     Encoded out;
     out.bytes.reserve(map.FileSize());
     for (const MapEntry& e : map.FileOrder()) {
-        Record r{};
-        switch (e.kind) {
-        case RecordKind::Header:
-            TBWriteRead::EncodeHeader(r, QStringLiteral("P") + cp.modelCode,
-                                      edge(cp.bandLow) + edge(cp.bandHigh),
-                                      saveTime.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-            break;
-        case RecordKind::Channel: {
-            const auto& channel = cp.channels.at(static_cast<size_t>(e.index - 1));
-            out.usedBits += channel ? '1' : '0';
-            out.scanBits += channel && channel->scanAdd == 1 ? '1' : '0';
-            if (channel)
-                TBWriteRead::EncodeChannel(r, *channel);
-            else
-                TBWriteRead::FillBlank(r);
-            break;
-        }
-        case RecordKind::Reserved:
-            TBWriteRead::FillBlank(r);
-            break;
-        case RecordKind::OptionSettings:
-            TBWriteRead::EncodeOptionSettings(r, cp.fun);
-            break;
-        case RecordKind::Message: {
-            const QString& line = e.index < 2 ? cp.message.Line1 : cp.message.Line2;
-            TBWriteRead::EncodeMessage(r, line.mid(16 * (e.index % 2), 16));
-            break;
-        }
-        case RecordKind::BasicSettings:
-            TBWriteRead::EncodeBasicSettings(r, cp.fun);
-            break;
-        case RecordKind::Band:
-            TBWriteRead::EncodeBand(r, bands.CodeOf(cp.bandText), cp.modelCode);
-            break;
-        case RecordKind::UsedBitmap:
-            TBWriteRead::EncodeBitmap(r, out.usedBits.mid(128 * e.index, 128));
-            break;
-        case RecordKind::ScanBitmap:
-            TBWriteRead::EncodeBitmap(r, out.scanBits.mid(128 * e.index, 128));
-            break;
-        }
+        const Record r = encoder.Encode(e);
         out.bytes.append(reinterpret_cast<const char*>(r.data()), kRecordSize);
     }
+    out.usedBits = encoder.UsedBits();
+    out.scanBits = encoder.ScanBits();
     return out;
 }
 
@@ -106,41 +64,10 @@ DataFile::Decoded DataFile::Decode(const QByteArray& bytes, const QString& path,
                       .arg(map.FileSize() - bytes.size());
         return d;
     }
-    Codeplug& cp = d.codeplug;
-    cp.model = model;
-    cp.modelCode = model->Code;
-    cp.channels.assign(static_cast<size_t>(model->ChannelCount), std::nullopt);
-    QString messageParts[4];
-    for (const MapEntry& e : map.FileOrder()) {
-        const Record r = recordAt(bytes, e.fileRecord);
-        switch (e.kind) {
-        case RecordKind::Channel:
-            cp.channels[static_cast<size_t>(e.index - 1)] = TBWriteRead::DecodeChannel(r);
-            break;
-        case RecordKind::OptionSettings:
-            TBWriteRead::DecodeOptionSettings(r, cp.fun);
-            break;
-        case RecordKind::Message:
-            messageParts[e.index] = TBWriteRead::DecodeMessage(r);
-            break;
-        case RecordKind::BasicSettings:
-            TBWriteRead::DecodeBasicSettings(r, cp.fun);
-            break;
-        case RecordKind::Band: {
-            const BandValues band = TBWriteRead::DecodeBand(r);
-            cp.modelCode = band.modelCode;
-            cp.bandText = bands.TextOf(band.bandCode);
-            const BandLimits limits = ParseBand(cp.bandText).value_or(BandLimits{});
-            cp.bandLow = limits.low;
-            cp.bandHigh = limits.high;
-            break;
-        }
-        default: // header read above; reserved records and bitmaps are not used
-            break;
-        }
-    }
-    cp.message.Line1 = messageParts[0] + messageParts[1];
-    cp.message.Line2 = messageParts[2] + messageParts[3];
+    RecordDecoder decoder(*model, bands);
+    for (const MapEntry& e : map.FileOrder())
+        decoder.Decode(e, recordAt(bytes, e.fileRecord));
+    d.codeplug = decoder.Result();
     return d;
 }
 
