@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "ExitCode.h"
 #include "FileCommands.h"
+#include "RadioCommands.h"
 #include "app/AppContext.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,9 @@ std::vector<std::unique_ptr<CliCommand>> allCommands() {
     commands.push_back(std::make_unique<ExportCommand>());
     commands.push_back(std::make_unique<ImportCommand>());
     commands.push_back(std::make_unique<ModelsCommand>());
+    commands.push_back(std::make_unique<PortsCommand>());
+    commands.push_back(std::make_unique<ReadCommand>());
+    commands.push_back(std::make_unique<WriteCommand>());
     return commands;
 }
 
@@ -26,7 +30,8 @@ QString usage(const std::vector<std::unique_ptr<CliCommand>>& commands) {
                        .arg(QLatin1String(QX7_VERSION));
     for (const auto& c : commands)
         text += QStringLiteral("  %1 %2\n      %3\n").arg(c->name(), c->synopsis(), c->description());
-    text += "\nExit status: 0 success, 1 wrong usage, 2 a file or its content is not acceptable.\n"
+    text += "\nExit status: 0 success, 1 wrong usage, 2 a file or its content is not acceptable,\n"
+            "3 a radio session failed, 4 the port cannot be opened.\n"
             "--home DIR (or QX7_HOME) names the folder of SysInfo.Ini and the language files.\n";
     return text;
 }

@@ -5,6 +5,7 @@
 #include "Prompter.h"
 #include "channels/ChannelStore.h"
 #include "image/DataFile.h"
+#include "image/RecordEncoder.h"
 #include "model/Selection.h"
 
 CodeplugDocument::CodeplugDocument(AppContext& ctx, ChannelStore& store, Prompter& prompter,
@@ -127,6 +128,30 @@ void CodeplugDocument::Open() {
         return;
     OpenDataFile(*path);
     refresh();
+}
+
+std::vector<std::pair<MapEntry, Record>> CodeplugDocument::RadioRecords() {
+    const Codeplug cp = Capture();
+    RecordEncoder encoder(cp, m_ctx.bands(), RecordEncoder::Target::Radio);
+    std::vector<std::pair<MapEntry, Record>> records;
+    for (const MapEntry& e : MemoryMap::ForModel(*cp.model).WriteOrder())
+        records.emplace_back(e, encoder.Encode(e));
+    m_ctx.all().UsedBits = encoder.UsedBits();
+    m_ctx.all().ScanBits = encoder.ScanBits();
+    return records;
+}
+
+void CodeplugDocument::ApplyRead(const Codeplug& cp) {
+    TALL& all = m_ctx.all();
+    SelectModel(all, *cp.model);
+    all.ModelCode = cp.modelCode;
+    SelectBand(all, cp.bandText);
+    m_ctx.fun() = cp.fun;
+    m_ctx.message() = cp.message;
+    ResetStaging();
+    for (size_t i = 0; i < m_staging.size() && i < cp.channels.size(); ++i)
+        m_staging[i] = cp.channels[i];
+    CopyReadChannels();
 }
 
 void CodeplugDocument::ResetStaging() {

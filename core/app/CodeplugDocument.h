@@ -1,6 +1,8 @@
 #pragma once
 
 #include "image/Codeplug.h"
+#include "image/MemoryMap.h"
+#include "image/Record.h"
 
 #include <QString>
 
@@ -55,6 +57,18 @@ class CodeplugDocument {
     void SaveAs();
     /** Open: asks SaveProgram when changed, then the open dialog and the file. */
     void Open();
+
+    /**
+     * The records a write sends, in sending order, encoded from the channel
+     * table and the records; rebuilds UsedBits and ScanBits. Throws CodecError.
+     */
+    std::vector<std::pair<MapEntry, Record>> RadioRecords();
+
+    /**
+     * A completed read: the radio's model, band, settings and message become
+     * current and its channels fill the channel table (CopyReadChannels).
+     */
+    void ApplyRead(const Codeplug& codeplug);
 
     /** The staging rows a read from the radio fills: one empty row per channel slot. */
     void ResetStaging();

@@ -147,6 +147,21 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     return decode(cutToBytes(v, kMaxValueBytes, m_gbk));
 }
 
+QStringList IniFile::keys(const QString& section) const {
+    QStringList result;
+    const int s = findSection(section);
+    if (s < 0)
+        return result;
+    const int end = sectionEnd(s);
+    for (int i = s + 1; i < end; ++i) {
+        const QByteArray& line = m_lines[i];
+        const int eq = line.indexOf('=');
+        if (!isComment(line) && eq >= 0)
+            result.append(decode(trimmed(line.left(eq))));
+    }
+    return result;
+}
+
 bool IniFile::setValue(const QString& section, const QString& key, const QString& value,
                        QString* error) {
     QList<QByteArray> lines = m_lines;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 /**
  * An INI file read and written by the private-profile rules of the desktop
@@ -27,6 +28,9 @@ class IniFile {
 
     /** The value of key in section, or def when the file, section or key is missing. */
     QString value(const QString& section, const QString& key, const QString& def) const;
+
+    /** The keys of a section in file order, as they are spelt there. */
+    QStringList keys(const QString& section) const;
 
     /**
      * Sets key in section and rewrites the file at once, through a temporary

@@ -64,7 +64,7 @@ DataFile::Decoded DataFile::Decode(const QByteArray& bytes, const QString& path,
                       .arg(map.FileSize() - bytes.size());
         return d;
     }
-    RecordDecoder decoder(*model, bands);
+    RecordDecoder decoder(*model, bands, models);
     for (const MapEntry& e : map.FileOrder())
         decoder.Decode(e, recordAt(bytes, e.fileRecord));
     d.codeplug = decoder.Result();

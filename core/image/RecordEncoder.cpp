@@ -2,6 +2,7 @@
 
 #include "model/Selection.h"
 #include "model/TFrqList.h"
+#include "model/TMacList.h"
 #include "model/TMacType.h"
 
 namespace {
@@ -65,7 +66,8 @@ Record RecordEncoder::Encode(const MapEntry& e) {
     return r;
 }
 
-RecordDecoder::RecordDecoder(const TMacType& model, const TFrqList& bands) : m_bands(bands) {
+RecordDecoder::RecordDecoder(const TMacType& model, const TFrqList& bands, const TMacList& models)
+    : m_bands(bands), m_models(models) {
     m_codeplug.model = &model;
     m_codeplug.modelCode = model.Code;
     m_codeplug.channels.assign(static_cast<size_t>(model.ChannelCount), std::nullopt);
@@ -88,7 +90,8 @@ void RecordDecoder::Decode(const MapEntry& e, const Record& r) {
         break;
     case RecordKind::Band: {
         const BandValues band = TBWriteRead::DecodeBand(r);
-        cp.modelCode = band.modelCode;
+        if (m_models.FindByCode(band.modelCode))
+            cp.modelCode = band.modelCode;
         cp.bandText = m_bands.TextOf(band.bandCode);
         const BandLimits limits = ParseBand(cp.bandText).value_or(BandLimits{});
         cp.bandLow = limits.low;

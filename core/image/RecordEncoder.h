@@ -8,6 +8,7 @@
 #include <QString>
 
 class TFrqList;
+class TMacList;
 
 /**
  * Turns a codeplug into the records of its memory map, one at a time in map
@@ -40,16 +41,20 @@ class RecordEncoder {
 /**
  * Gathers decoded records into a codeplug of the given model. The band record
  * sets the model code and the band; settings are taken as they are stored.
+ * A band record whose model code names no catalogue model (a blank radio's
+ * 0xFF bytes) leaves the model's own code, so that what is saved can be
+ * opened again.
  */
 class RecordDecoder {
   public:
-    RecordDecoder(const TMacType& model, const TFrqList& bands);
+    RecordDecoder(const TMacType& model, const TFrqList& bands, const TMacList& models);
 
     void Decode(const MapEntry& entry, const Record& record);
     Codeplug Result() const;
 
   private:
     const TFrqList& m_bands;
+    const TMacList& m_models;
     Codeplug m_codeplug;
     QString m_messageParts[4];
 };

@@ -1,0 +1,126 @@
+// qx7-sim: a radio on a pseudo-terminal, for trying and testing QX7 without one.
+
+#include "PseudoTerminal.h"
+#include "SimulatedRadio.h"
+#include "app/AppContext.h"
+#include "image/DataFile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void onSignal(int) { g_stop = 1; }
+
+int intOption(const QCommandLineParser& p, const QCommandLineOption& o) {
+    return p.isSet(o) ? p.value(o).toInt() : -1;
+}
+
+void fail(const QString& sentence) {
+    std::fprintf(stderr, "qx7-sim: %s\n", sentence.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Answers like a QX7 radio on a pseudo-terminal. Prints the device path of the program's "
+        "side as the first line; give that path (or a COM name mapped to it in SysInfo.Ini) to "
+        "QX7 as the port.");
+    parser.addHelpOption();
+    const QCommandLineOption model("model", "Model code the radio reports (default 8524).", "CODE",
+                                   "8524");
+    const QCommandLineOption image("image", "Start from the codeplug of a data file.", "FILE.dat");
+    const QCommandLineOption dump("dump", "Write the 0x400-byte image here after each session.",
+                                  "FILE");
+    const QCommandLineOption link("link", "Make a symbolic link to the device here.", "PATH");
+    const QCommandLineOption pace("pace", "Pace every byte at 9600 baud, 11 bits a byte.");
+    const QCommandLineOption once("once", "Exit after the first session.");
+    const QCommandLineOption silent("silent-after", "Stop answering after N data commands.", "N");
+    const QCommandLineOption wrongAck("wrong-ack-after",
+                                      "Answer acknowledgements with 0x15 after N data commands.",
+                                      "N");
+    const QCommandLineOption hangup("hangup-after",
+                                    "Close the line, as an unplugged cable, after N data commands.",
+                                    "N");
+    const QCommandLineOption extra("extra-bytes", "Send N more bytes with every answer.", "N");
+    const QCommandLineOption stray("stray-byte", "Send a stray byte before the handshake's 0x06.");
+    parser.addOptions({model, image, dump, link, pace, once, silent, wrongAck, hangup, extra,
+                       stray});
+    parser.process(app);
+
+    SimulatedRadio::Faults faults;
+    faults.silentAfter = intOption(parser, silent);
+    faults.wrongAckAfter = intOption(parser, wrongAck);
+    faults.hangupAfter = intOption(parser, hangup);
+    faults.extraBytes = std::max(0, intOption(parser, extra));
+    faults.strayByte = parser.isSet(stray);
+    SimulatedRadio radio(parser.value(model), faults);
+
+    if (parser.isSet(image)) {
+        QFile file(parser.value(image));
+        if (!file.open(QIODevice::ReadOnly)) {
+            fail(QStringLiteral("cannot open %1: %2.").arg(file.fileName(), file.errorString()));
+            return 2;
+        }
+        AppContext ctx(ResolveAppDir());
+        QString error;
+        const QByteArray loaded = SimulatedRadio::ImageFromDataFile(file.readAll(), ctx.models(),
+                                                                    &error);
+        if (loaded.isEmpty()) {
+            fail(error);
+            return 2;
+        }
+        radio.Image() = loaded;
+    }
+
+    PseudoTerminal line;
+    if (!line.IsOpen()) {
+        fail(QStringLiteral("cannot open a pseudo-terminal: %1.").arg(line.Error()));
+        return 1;
+    }
+    line.SetPacing(parser.isSet(pace));
+    if (parser.isSet(link)) {
+        QFile::remove(parser.value(link));
+        if (!QFile::link(line.SlavePath(), parser.value(link))) {
+            fail(QStringLiteral("cannot make the link %1.").arg(parser.value(link)));
+            return 1;
+        }
+    }
+    std::printf("%s\n", line.SlavePath().toLocal8Bit().constData());
+    std::fflush(stdout);
+
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    while (!g_stop) {
+        const QByteArray in = line.Read(200);
+        if (in.isEmpty())
+            continue;
+        const SimulatedRadio::Reply reply = radio.Receive(in);
+        if (reply.hangup) {
+            line.HangUp();
+            break;
+        }
+        line.Write(reply.bytes);
+        if (reply.sessionEnded) {
+            if (parser.isSet(dump)) {
+                QFile out(parser.value(dump));
+                if (!out.open(QIODevice::WriteOnly) || out.write(radio.Image()) != radio.Image().size())
+                    fail(QStringLiteral("cannot write %1.").arg(out.fileName()));
+            }
+            if (parser.isSet(once))
+                break;
+        }
+    }
+    if (parser.isSet(link))
+        QFile::remove(parser.value(link));
+    return 0;
+}
