@@ -1,9 +1,9 @@
 # The two commands of a fresh Debian 12 machine: `make run` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -21,6 +21,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bin/qx7-bench-link 3
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,117 @@
+// Times a whole read and a whole write against qx7-sim over a pseudo-terminal
+// and prints each as a ratio to the least time the protocol allows: the sum
+// of its fixed pauses and the line time of every byte at 9600 baud, 11 bits a
+// byte. That least time is the session run on a virtual line with paced bytes.
+
+#include "VirtualLine.h"
+#include "app/AppContext.h"
+#include "app/ScriptedPrompter.h"
+#include "image/RecordEncoder.h"
+#include "port/PortNames.h"
+#include "port/RadioPort.h"
+#include "port/SessionDriver.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+std::vector<std::pair<MapEntry, Record>> records(const AppContext& ctx) {
+    Codeplug cp;
+    cp.model = ctx.models().Item(0);
+    cp.modelCode = cp.model->Code;
+    cp.bandText = cp.model->DefaultBand;
+    cp.channels.resize(16);
+    for (size_t i = 0; i < 16; ++i) {
+        ChannelValues c;
+        c.rx = 460.0 + 0.0125 * static_cast<double>(i);
+        c.tx = c.rx;
+        cp.channels[i] = c;
+    }
+    RecordEncoder encoder(cp, ctx.bands(), RecordEncoder::Target::Radio);
+    std::vector<std::pair<MapEntry, Record>> out;
+    const MemoryMap map = MemoryMap::ForModel(*cp.model);
+    for (const MapEntry& e : map.WriteOrder())
+        out.emplace_back(e, encoder.Encode(e));
+    return out;
+}
+
+double leastSeconds(RadioSession session, bool lineTime = true) {
+    SimulatedRadio radio("8524");
+    ScriptedPrompter prompter;
+    VirtualLine line(session, radio, prompter);
+    line.SetPaced(lineTime);
+    line.Start();
+    return static_cast<double>(line.Elapsed()) / 1e6;
+}
+
+double realSeconds(RadioSession session, const QString& device, const TLanguage& texts) {
+    RadioPort port;
+    if (!port.OpenFor(device, PortNames(), true))
+        return -1;
+    ScriptedPrompter prompter;
+    SessionDriver driver(session, port, prompter, texts);
+    QEventLoop loop;
+    SessionOutcome outcome = SessionOutcome::Failed;
+    QObject::connect(&driver, &SessionDriver::ended, &loop, [&](SessionOutcome o) {
+        outcome = o;
+        loop.quit();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    driver.Start();
+    loop.exec();
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    return outcome == SessionOutcome::Completed ? seconds : -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    AppContext ctx(dir.path());
+    const auto writeRecords = records(ctx);
+    const double leastRead = leastSeconds(RadioSession(ctx.models(), ctx.bands()));
+    const double leastWrite =
+        leastSeconds(RadioSession(ctx.models(), *ctx.models().Item(0), writeRecords));
+    const double pausesRead = leastSeconds(RadioSession(ctx.models(), ctx.bands()), false);
+    const double pausesWrite =
+        leastSeconds(RadioSession(ctx.models(), *ctx.models().Item(0), writeRecords), false);
+    std::printf("least time (pauses + line time): read %.3f s, write %.3f s\n", leastRead,
+                leastWrite);
+    std::printf("fixed pauses alone:              read %.3f s, write %.3f s\n", pausesRead,
+                pausesWrite);
+
+    const int runs = argc > 1 ? std::max(1, QString(argv[1]).toInt()) : 3;
+    int status = 0;
+    for (bool paced : {false, true}) {
+        QProcess sim;
+        sim.start(QStringLiteral(QX7_SIM), paced ? QStringList{"--pace"} : QStringList{});
+        sim.waitForStarted();
+        while (!sim.canReadLine() && sim.waitForReadyRead(5000)) {
+        }
+        const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+        for (int run = 0; run < runs; ++run) {
+            const double read = realSeconds(RadioSession(ctx.models(), ctx.bands()), device,
+                                            ctx.texts());
+            const double write = realSeconds(
+                RadioSession(ctx.models(), *ctx.models().Item(0), writeRecords), device,
+                ctx.texts());
+            std::printf("pacing %-3s  read %.3f s  ratio %.3f (to pauses %.3f)   write %.3f s  ratio "
+                        "%.3f (to pauses %.3f)\n",
+                        paced ? "on" : "off", read, read / leastRead, read / pausesRead, write,
+                        write / leastWrite, write / pausesWrite);
+            if (read < 0 || write < 0)
+                status = 1;
+        }
+        sim.terminate();
+        sim.waitForFinished();
+    }
+    return status;
+}

@@ -1,0 +1,131 @@
+// qx7-cli against qx7-sim over a real pseudo-terminal.
+
+#include "SimulatedRadio.h"
+#include "TestUtil.h"
+#include "app/AppContext.h"
+#include "image/DataFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliResult {
+    int status = -1;
+    QString err;
+};
+
+class EndToEndTest : public ::testing::Test {
+  protected:
+    ~EndToEndTest() override {
+        if (m_sim.state() != QProcess::NotRunning) {
+            m_sim.terminate();
+            m_sim.waitForFinished(3000);
+        }
+    }
+
+    QProcessEnvironment env() const {
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("QX7_HOME", m_dir.path());
+        e.insert("SOURCE_DATE_EPOCH", "1717596420");
+        e.insert("TZ", "UTC");
+        return e;
+    }
+
+    /** Starts the simulator and returns the device path it prints. */
+    QString startSim(const QStringList& args) {
+        m_sim.setProcessEnvironment(env());
+        m_sim.setWorkingDirectory(m_dir.path());
+        m_sim.start(QStringLiteral(QX7_SIM), args);
+        if (!m_sim.waitForStarted(5000))
+            return {};
+        while (!m_sim.canReadLine() && m_sim.waitForReadyRead(5000)) {
+        }
+        return QString::fromLocal8Bit(m_sim.readLine()).trimmed();
+    }
+
+    CliResult cli(const QStringList& args) {
+        QProcess p;
+        p.setProcessEnvironment(env());
+        p.setWorkingDirectory(m_dir.path());
+        p.start(QStringLiteral(QX7_CLI), args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    /** A data file with channels, tones, settings and a message. */
+    QByteArray fullCodeplug() {
+        Codeplug cp;
+        cp.model = m_ctx.models().FindByCode("8524");
+        cp.modelCode = "8524";
+        cp.bandText = "440 - 480MHz";
+        cp.bandLow = 440;
+        cp.bandHigh = 480;
+        cp.channels.resize(16);
+        for (int i = 0; i < 16; i += 3) {
+            ChannelValues c;
+            c.rx = 446.00625 + i * 0.0125;
+            c.tx = i % 2 ? std::optional<double>() : std::optional<double>(c.rx + 5);
+            c.decodeTone = i % 2 ? "D754I" : "88.5";
+            c.power = i % 2;
+            c.beatShift = 1;
+            cp.channels[static_cast<size_t>(i)] = c;
+        }
+        cp.fun.Scan = 1;
+        cp.fun.VoxGainLevel = 2;
+        cp.message.Line1 = "FIELD DAY 2024";
+        cp.message.Line2 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ 12345";
+        return DataFile::Encode(cp, m_ctx.bands(),
+                                QDateTime::fromSecsSinceEpoch(1717596420).toLocalTime())
+            .bytes;
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    AppContext m_ctx{m_dir.path()};
+    QProcess m_sim;
+};
+
+TEST_F(EndToEndTest, WriteThenReadRoundTripsAFullCodeplug) {
+    const QString device = startSim({"--dump", path("dump.bin")});
+    ASSERT_TRUE(device.startsWith("/dev/")) << device.toStdString();
+    // The radio is reached by a COM name mapped to the pseudo-terminal.
+    WriteFileBytes(path("SysInfo.Ini"), "[SysInfo]\n[Ports]\nCOM9=" + device.toLocal8Bit() + "\n");
+    const QByteArray original = fullCodeplug();
+    WriteFileBytes(path("full.dat"), original);
+
+    CliResult r = cli({"write", "--port", "COM9", "full.dat"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QByteArray dumped = ReadFileBytes(path("dump.bin"));
+    EXPECT_EQ(dumped, SimulatedRadio::ImageFromDataFile(original, m_ctx.models(), nullptr));
+    EXPECT_EQ(dumped.mid(0x010, 16), original.mid(16, 16));           // channel 1
+    EXPECT_EQ(dumped.mid(0x2B0, 16), original.mid(55 * 16, 16));      // option settings
+    EXPECT_EQ(dumped.mid(0x380, 4 * 16), original.mid(56 * 16, 64)); // message
+    EXPECT_EQ(dumped.mid(0x3D0, 16), original.mid(61 * 16, 16));     // band
+    EXPECT_EQ(dumped.left(16), QByteArray(16, '\xFF'));                // record 0 blank
+
+    r = cli({"read", "--port", device, "-o", "back.dat"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(ReadFileBytes(path("back.dat")), original);
+}
+
+TEST_F(EndToEndTest, ASilentRadioFailsTheReadAndWritesNothing) {
+    const QString device = startSim({"--silent-after", "5"});
+    CliResult r = cli({"read", "--port", device, "-o", "none.dat"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_TRUE(r.err.contains(m_ctx.texts().ComError)) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("none.dat")));
+}
+
+TEST_F(EndToEndTest, APortThatDoesNotExistIsReported) {
+    CliResult r = cli({"read", "--port", "/dev/qx7-no-such-port", "-o", "x.dat"});
+    EXPECT_EQ(r.status, 4);
+    EXPECT_TRUE(r.err.contains(m_ctx.texts().LPortError));
+    EXPECT_TRUE(r.err.contains("/dev/qx7-no-such-port"));
+    r = cli({"write", "--port", "COM250", "x.dat"});
+    EXPECT_EQ(r.status, 2); // the data file is looked at first
+}
+
+} // namespace
