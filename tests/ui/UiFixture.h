@@ -1,0 +1,73 @@
+#pragma once
+
+#include "TestUtil.h"
+#include "app/AppContext.h"
+#include "app/FileDialogs.h"
+#include "app/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QQueue>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+/** File dialogs that answer from queues; an empty queue is a cancelled dialog. */
+class QueuedFileDialogs : public FileDialogs {
+  public:
+    std::optional<QString> AskSavePath() override {
+        ++saveAsked;
+        return saves.isEmpty() ? std::nullopt : std::optional<QString>(saves.dequeue());
+    }
+    std::optional<QString> AskOpenPath() override {
+        ++openAsked;
+        return opens.isEmpty() ? std::nullopt : std::optional<QString>(opens.dequeue());
+    }
+    QQueue<QString> saves;
+    QQueue<QString> opens;
+    int saveAsked = 0;
+    int openAsked = 0;
+};
+
+/** A temporary application directory, optionally with the shipped language files. */
+class TempHome {
+  public:
+    explicit TempHome(bool withLanguageFiles = false) {
+        if (withLanguageFiles)
+            for (const char* name : {"English.Ini", "Chinese.Ini"})
+                QFile::copy(QStringLiteral(QX7_LANG_DIR "/") + name, m_dir.filePath(name));
+    }
+    QString path() const { return m_dir.path() + '/'; }
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const {
+        WriteFileBytes(m_dir.filePath(name), bytes);
+    }
+
+  private:
+    QTemporaryDir m_dir;
+};
+
+/**
+ * Runs action on the next modal dialog that opens (the command under test
+ * blocks in exec() until the action closes it). Returns a flag that tells
+ * whether it ran.
+ */
+inline std::shared_ptr<QString> WhenModal(std::function<void(QWidget*)> action) {
+    auto seen = std::make_shared<QString>();
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action, seen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        *seen = modal->objectName().isEmpty() ? QString("?") : modal->objectName();
+        action(modal);
+    });
+    timer->start();
+    return seen;
+}

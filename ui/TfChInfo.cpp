@@ -1,0 +1,305 @@
+#include "TfChInfo.h"
+
+#include "ChannelTableModel.h"
+#include "FormTranslator.h"
+#include "FrequencyKeyFilter.h"
+#include "Tags.h"
+#include "app/AppContext.h"
+#include "channels/ChannelEditing.h"
+#include "channels/ChannelStore.h"
+#include "channels/ToneCodes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kHeaderHeight = 35;
+constexpr int kRowHeight = 20;
+constexpr int kRowPixelsForHeight = 30;
+constexpr int kEditorOffset = 2;
+
+const char* const kColumnList[] = {
+    "Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec", "QT/DQT Enc", "TX Power", "W/N",
+    "Scan Add", "Beat Shift", "Busy Lockout", "80", "90", "90", "80", "80", "70", "70", "70",
+    "70", "80", "2", "3", "3", "3", "3", "2", "2", "2", "2", "2",
+};
+
+} // namespace
+
+/** In-place editing of the frequency cells, with the key filter. */
+class FrequencyDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        editor->installEventFilter(KeyFilter::Frequency(editor));
+        m_editor = editor;
+        return editor;
+    }
+    /** Commits and closes the open editor, if any. */
+    void Finish() {
+        if (QWidget* editor = m_editor.data()) {
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+
+  private:
+    mutable QPointer<QWidget> m_editor;
+};
+
+TfChInfo::TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), m_ctx(ctx), m_store(store), m_prompter(prompter) {
+    setObjectName("fChInfo");
+    setWindowTitle("Channel Information");
+
+    m_grid = new QTableView(this);
+    m_grid->setObjectName("gvData");
+    Tags::Set(m_grid, Tags::kNeverTranslate);
+    m_model = new ChannelTableModel(ctx, store, prompter, this);
+    m_grid->setModel(m_model);
+    m_delegate = new FrequencyDelegate(m_grid);
+    m_grid->setItemDelegate(m_delegate);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    m_grid->setContextMenuPolicy(Qt::NoContextMenu);
+    m_grid->setTabKeyNavigation(false);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_grid->horizontalHeader()->setFixedHeight(kHeaderHeight);
+    m_grid->horizontalHeader()->setSectionsMovable(false);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_grid);
+
+    m_lNone = new QLabel("None", this);
+    m_lNone->setObjectName("lNone");
+    m_lNone->hide();
+    m_columnList = new QListWidget(this);
+    m_columnList->setObjectName("BColText");
+    for (const char* line : kColumnList)
+        m_columnList->addItem(QString::fromLatin1(line));
+    m_columnList->hide();
+
+    m_cbQT = makeEditor("cbQT", ToneCodes::ToneList("None"), true);
+    m_cbDQT = makeEditor("cbDQT", ToneCodes::ToneList("None"), true);
+    m_cbfsgl = makeEditor("cbfsgl", {"Low", "High"}, false);
+    m_cbkz = makeEditor("cbkz", {"Wide", "Narrow"}, false);
+    m_cbHave = makeEditor("cbHave", {"Yes", "No"}, false);
+
+    PickTone = [] { return QString(); };
+
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid())
+                    return;
+                m_row = current.row() + 1;
+                m_col = current.column() + 1;
+                ShowCellEditor();
+            });
+    connect(m_grid, &QTableView::pressed, this,
+            [this](const QModelIndex& index) { onPressed(index.row() + 1, index.column() + 1); });
+}
+
+QComboBox* TfChInfo::makeEditor(const char* name, const QStringList& list, bool tone) {
+    auto* combo = new QComboBox(m_grid->viewport());
+    combo->setObjectName(name);
+    combo->addItems(list);
+    combo->setEditable(tone);
+    combo->setMaxVisibleItems(20);
+    combo->hide();
+    combo->installEventFilter(this);
+    if (tone) {
+        Tags::Set(combo, Tags::kFirstEntryOnly);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // what is typed is what counts, not the list's completion
+        combo->lineEdit()->installEventFilter(KeyFilter::Tone(combo));
+        combo->lineEdit()->installEventFilter(this);
+        connect(combo, &QComboBox::editTextChanged, this, [this, combo] { commitEditor(combo); });
+    } else {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { commitEditor(combo); });
+    }
+    return combo;
+}
+
+QStringList TfChInfo::items(const QComboBox* combo) const {
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+void TfChInfo::FormShow() {
+    if (m_ctx.all().LanguageIndex > 0)
+        TranslateForm(this, m_ctx.all().AppDir, m_ctx.all().LanguageName, true);
+    m_lNone->setText(m_cbQT->itemText(0));
+    m_store.SetLabels(m_cbQT->itemText(0), items(m_cbfsgl), items(m_cbkz), items(m_cbHave));
+    applyColumns();
+    m_store.ResetRows(m_ctx.all().ChannelCount);
+    if (kRowPixelsForHeight * m_ctx.all().ChannelCount < height() || height() < kHeaderHeight)
+        emit heightWanted(kRowPixelsForHeight * m_ctx.all().ChannelCount);
+}
+
+void TfChInfo::applyColumns() {
+    QStringList lines;
+    for (int i = 0; i < m_columnList->count(); ++i)
+        lines << m_columnList->item(i)->text();
+    m_model->SetColumnList(lines);
+    for (int c = 0; c < ChannelStore::kColumns; ++c)
+        m_grid->setColumnWidth(c, m_model->ColumnWidth(c));
+}
+
+int TfChInfo::TableWidth() const {
+    int width = 30;
+    for (int c = 0; c < ChannelStore::kColumns; ++c)
+        width += m_model->ColumnWidth(c);
+    return width;
+}
+
+void TfChInfo::RelabelCells() {
+    m_ctx.all().Refreshing = true;
+    TranslateForm(this, m_ctx.all().AppDir, m_ctx.all().LanguageName, true);
+    QStringList lines;
+    for (int i = 0; i < m_columnList->count(); ++i)
+        lines << m_columnList->item(i)->text();
+    m_model->SetColumnList(lines);
+    m_store.RelabelCells(m_cbQT->itemText(0), items(m_cbfsgl), items(m_cbkz), items(m_cbHave));
+    m_lNone->setText(m_cbQT->itemText(0));
+    m_ctx.all().Refreshing = false;
+}
+
+int TfChInfo::CurrentChannel() const { return std::max(1, m_row); }
+
+void TfChInfo::SelectCell(int row, int col) {
+    m_grid->setCurrentIndex(m_model->index(row - 1, col - 1));
+    onPressed(row, col);
+}
+
+void TfChInfo::onPressed(int row, int col) {
+    m_row = row;
+    m_col = col;
+    const QModelIndex index = m_model->index(row - 1, col - 1);
+    if (col == ChannelStore::ColRx ||
+        (col == ChannelStore::ColTx && m_store.IsPresent(row))) {
+        hideEditors();
+        m_grid->edit(index);
+        return;
+    }
+    ShowCellEditor();
+}
+
+void TfChInfo::ShowCellEditor() {
+    hideEditors();
+    const int row = m_row;
+    const int col = m_col;
+    if (row < 1 || row > m_store.RowCount() || col <= ChannelStore::ColTx || !m_store.IsPresent(row))
+        return;
+    QComboBox* editor = nullptr;
+    switch (col) {
+    case ChannelStore::ColDecode:
+        editor = m_cbQT;
+        break;
+    case ChannelStore::ColEncode:
+        if (m_store.CellText(row, ChannelStore::ColTx).trimmed().isEmpty())
+            return;
+        editor = m_cbDQT;
+        break;
+    case ChannelStore::ColPower:
+        editor = m_cbfsgl;
+        break;
+    case ChannelStore::ColBandwidth:
+        editor = m_cbkz;
+        break;
+    default:
+        editor = m_cbHave;
+        break;
+    }
+    const QRect cell = m_grid->visualRect(m_model->index(row - 1, col - 1));
+    const QSignalBlocker block(editor);
+    editor->setGeometry(cell.left() + kEditorOffset, cell.top() + kEditorOffset,
+                        m_grid->columnWidth(col - 1), editor->sizeHint().height());
+    if (editor->isEditable()) {
+        editor->setEditText(m_store.CellText(row, col));
+    } else {
+        if (editor == m_cbHave)
+            editor->setCurrentText(m_store.CellText(row, col));
+        editor->setCurrentIndex(std::max(0, m_store.CellValue(row, col).toInt()));
+    }
+    editor->show();
+    editor->raise();
+    editor->setFocus();
+}
+
+void TfChInfo::commitEditor(QComboBox* editor) {
+    if (m_ctx.all().Refreshing || !editor->isVisible() || m_row < 1 || m_row > m_store.RowCount())
+        return;
+    if (editor->isEditable())
+        ChannelEditing::CommitTone(m_ctx, m_store, m_row, m_col, editor->currentText());
+    else
+        ChannelEditing::CommitItem(m_ctx, m_store, m_row, m_col, editor->currentIndex());
+}
+
+void TfChInfo::hideEditors() {
+    for (QComboBox* c : {m_cbQT, m_cbDQT, m_cbfsgl, m_cbkz, m_cbHave}) {
+        // Hiding a focused editor would pass the focus on like a Tab key: keep it in the grid.
+        if (c->isAncestorOf(QApplication::focusWidget()) || c->hasFocus())
+            m_grid->setFocus();
+        c->hide();
+    }
+}
+
+void TfChInfo::EndEditing() {
+    m_delegate->Finish();
+    hideEditors();
+}
+
+bool TfChInfo::eventFilter(QObject* watched, QEvent* event) {
+    auto* combo = qobject_cast<QComboBox*>(watched);
+    if (!combo && watched->parent())
+        combo = qobject_cast<QComboBox*>(watched->parent());
+    if (!combo)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            !combo->view()->isVisible() && !combo->hasFocus())
+            combo->hide();
+        break;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            combo->hide();
+            m_grid->setFocus();
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (combo == m_cbQT || combo == m_cbDQT) {
+            const QString tone = PickTone();
+            if (!tone.isEmpty()) {
+                m_store.SetCellText(m_row, m_col, tone);
+                combo->setEditText(tone); // commits once more and marks the codeplug changed
+            }
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class AppContext;
+class ChannelStore;
+class ChannelTableModel;
+class FrequencyDelegate;
+class Prompter;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QTableView;
+
+/**
+ * The channel table window "Channel Information": the grid gvData over the
+ * channel store, edited in place in the RX and TX columns and through five
+ * drop-down editors placed over the other cells.
+ */
+class TfChInfo : public QWidget {
+    Q_OBJECT
+
+  public:
+    TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWidget* parent = nullptr);
+
+    /** The first showing: translation, None text, columns, rows. */
+    void FormShow();
+    /** After a language change: translated texts, captions, None and list items in the cells. */
+    void RelabelCells();
+    /** Ends an in-place edit (committing it) and hides the drop-down editors. */
+    void EndEditing();
+
+    /** The channel of the current row (1 when there is none). */
+    int CurrentChannel() const;
+    /** Makes a cell current, as a click on it does (rows and columns from 1). */
+    void SelectCell(int row, int col);
+    /** Places the drop-down editor of the current cell, where one belongs. */
+    void ShowCellEditor();
+
+    QTableView* Grid() const { return m_grid; }
+    ChannelTableModel* Model() const { return m_model; }
+    /** Opens the tone picker; tests replace it. */
+    std::function<QString()> PickTone;
+    /** The width the grid needs: the ten columns plus 30 pixels. */
+    int TableWidth() const;
+
+  signals:
+    /** The table wants a new height (rows rebuilt). */
+    void heightWanted(int height);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QComboBox* makeEditor(const char* name, const QStringList& items, bool tone);
+    void applyColumns();
+    void onPressed(int row, int col);
+    void commitEditor(QComboBox* editor);
+    void hideEditors();
+    QStringList items(const QComboBox* combo) const;
+
+    AppContext& m_ctx;
+    ChannelStore& m_store;
+    Prompter& m_prompter;
+    QTableView* m_grid;
+    ChannelTableModel* m_model;
+    FrequencyDelegate* m_delegate;
+    QComboBox* m_cbQT;
+    QComboBox* m_cbDQT;
+    QComboBox* m_cbfsgl;
+    QComboBox* m_cbkz;
+    QComboBox* m_cbHave;
+    QLabel* m_lNone;
+    QListWidget* m_columnList;
+    int m_row = 1;
+    int m_col = 1;
+};

@@ -1,0 +1,503 @@
+#include "TfMainFrm.h"
+
+#include "Artwork.h"
+#include "FormTranslator.h"
+#include "HelpWindow.h"
+#include "Tags.h"
+#include "TfChInfo.h"
+#include "TfFrmAbout.h"
+#include "TfModel.h"
+#include "TfSetLanguage.h"
+#include "TfToneOption.h"
+#include "app/AppContext.h"
+#include "app/Prompter.h"
+#include "app/Settings.h"
+#include "model/Selection.h"
+#include "port/PortNames.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Command {
+    kNew = 1, kOpen = 2, kSave = 3, kSaveAs = 4, kPrint = 7, kPrintPreview = 8, kModel = 9,
+    kChannelEdit = 10, kTestFrequency = 18, kEmbeddedMessage = 19, kRead = 20, kWrite = 21,
+    kTestOnline = 22, kPort = 24, kLanguage = 25, kCascade = 29, kTileHorizontally = 30,
+    kTileVertically = 31, kArrangeIcons = 32, kCloseAll = 33, kHelp = 34, kAbout = 35,
+    kBatchEdit = 36, kFunctionSetting = 37,
+};
+
+constexpr int kNoTag = 0;
+constexpr int kTopAreaHeight = 29;
+constexpr int kToolPanelWidth = 251;
+constexpr int kToolButtonWidth = 25;
+constexpr int kPanelWidths[] = {50, 80, 120, 180, 200};
+
+struct MenuItem {
+    const char* name;
+    const char* caption; // nullptr for a separator
+    int tag;
+    const char* shortcut;
+    bool visible;
+};
+
+struct Menu {
+    const char* name;
+    const char* caption;
+    bool visible;
+    std::initializer_list<MenuItem> items;
+};
+
+const Menu kMenus[] = {
+    {"nFile", "&File", true,
+     {{"N1", "&New", kNew, "Ctrl+N", true},
+      {"O1", "&Open", kOpen, "Ctrl+O", true},
+      {"S2", "&Save", kSave, "Ctrl+S", true},
+      {"A1", "Save &As", kSaveAs, "Ctrl+A", true},
+      {"N11", nullptr, kNoTag, nullptr, true},
+      {"P2", "&Print", kPrint, "Ctrl+P", true},
+      {"V2", "Print Pre&view", kPrintPreview, "Ctrl+V", true},
+      {"N3", nullptr, kNoTag, nullptr, true},
+      {"nExit", "&Exit", kNoTag, "Ctrl+X", true}}},
+    {"nEdit", "&Edit", true,
+     {{"E1", "&Channel Edit", kChannelEdit, "F11", true},
+      {"E2", "&Batch Channel Edit", kBatchEdit, "F10", true},
+      {"D1", nullptr, kNoTag, nullptr, true},
+      {"E12", "Function &Setting", kFunctionSetting, nullptr, true},
+      {"D5", nullptr, kNoTag, nullptr, false},
+      {"E10", "&Test Frequency", kTestFrequency, nullptr, false},
+      {"E11", "Embedded &Message", kEmbeddedMessage, nullptr, false}}},
+    {"nProgram", "&Program", true,
+     {{"R1", "&Read From Radio", kRead, "Ctrl+R", true},
+      {"W2", "&Write To Radio", kWrite, "Ctrl+W", true},
+      {"N2", nullptr, kNoTag, nullptr, true},
+      {"T1", "&Test Online", kTestOnline, nullptr, false}}},
+    {"nSetup", "&Setup", true,
+     {{"N4", "&Model Information", kModel, nullptr, true},
+      {"N9", nullptr, kNoTag, nullptr, true},
+      {"C2", "&Communication Port", kPort, nullptr, true},
+      {"nLanguage", "Language File Setup", kLanguage, nullptr, true}}},
+    {"nView", "&View", true,
+     {{"T4", "Tree &View", kNoTag, nullptr, false},
+      {"N8", nullptr, kNoTag, nullptr, false},
+      {"nCool", "&Toolbar", 27, nullptr, true},
+      {"nBar", "&Status bar", 28, nullptr, true}}},
+    {"nWindow", "&Window", false,
+     {{"nC", "&Cascade", kCascade, nullptr, false},
+      {"nH", "Tile Windows &Horizontally", kTileHorizontally, nullptr, false},
+      {"nV", "Tile Windows &Vertically", kTileVertically, nullptr, false},
+      {"npl", "&Arrange Icons", kArrangeIcons, nullptr, false},
+      {"N13", nullptr, kNoTag, nullptr, false},
+      {"nCloseAll", "Close All &Windows", kCloseAll, nullptr, false}}},
+    {"nHelp", "&Help", true,
+     {{"nHelpTopics", "&Help Topics", kHelp, nullptr, true},
+      {"N10", nullptr, kNoTag, nullptr, true},
+      {"nAbout", "About...", kAbout, nullptr, true}}},
+};
+
+struct ToolButton {
+    const char* name;
+    const char* hint; // nullptr for a divider
+    int tag;
+    int image;
+};
+
+const ToolButton kToolButtons[] = {
+    {"tbNew", "New", kNew, 0},
+    {"tbOpen", "Open", kOpen, 1},
+    {"tbSave", "Save", kSave, 3},
+    {"ToolButton5", nullptr, kNoTag, -1},
+    {"ToolButton3", "Channel Edit", kChannelEdit, 8},
+    {"ToolButton11", nullptr, kNoTag, -1},
+    {"tbPrint", "Print", kPrint, 2},
+    {"ToolButton4", nullptr, kNoTag, -1},
+    {"tbRead", "Read", kRead, 7},
+    {"ToolButton1", nullptr, kNoTag, -1},
+    {"tbWrite", "Write", kWrite, 5},
+    {"ToolButton2", nullptr, kNoTag, -1},
+    {"tbHelp", "Help", kHelp, 6},
+};
+
+/** The channel table's frame: its close box minimises it, the table lives on. */
+class ChannelSubWindow : public QMdiSubWindow {
+  public:
+    using QMdiSubWindow::QMdiSubWindow;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        showMinimized();
+    }
+};
+
+} // namespace
+
+TfMainFrm::TfMainFrm(AppContext& ctx, Prompter& prompter, FileDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), m_ctx(ctx), m_prompter(prompter),
+      m_doc(ctx, m_store, prompter, &dialogs) {
+    setObjectName("fMainFrm");
+    setWindowTitle(ctx.all().AppTitle);
+    setWindowIcon(Artwork::AppIcon());
+    m_doc.SetRefreshStatus([this] { RefreshStatus(); });
+    buildMenus();
+    buildTopArea();
+    buildStatusBar();
+    m_clock = new QTimer(this);
+    m_clock->setObjectName("Timer");
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, [this] {
+        m_panels[2]->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    });
+    m_clock->start();
+}
+
+void TfMainFrm::buildMenus() {
+    for (const Menu& m : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(m.caption));
+        menu->setObjectName(m.name);
+        menu->menuAction()->setVisible(m.visible);
+        for (const MenuItem& item : m.items) {
+            QAction* action = item.caption ? new QAction(QString::fromLatin1(item.caption), this)
+                                           : new QAction(this);
+            action->setObjectName(item.name);
+            action->setSeparator(item.caption == nullptr);
+            action->setVisible(item.visible);
+            Tags::Set(action, item.tag);
+            if (item.shortcut)
+                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            menu->addAction(action);
+            const QString name = QString::fromLatin1(item.name);
+            if (name == "nExit") {
+                connect(action, &QAction::triggered, this, &QWidget::close);
+            } else if (name == "nCool" || name == "nBar") {
+                action->setCheckable(true);
+                action->setChecked(true);
+                connect(action, &QAction::toggled, this, [this, name](bool on) {
+                    if (name == "nCool")
+                        m_toolPanel->setVisible(on);
+                    else
+                        statusBar()->setVisible(on);
+                });
+            } else if (item.tag != kNoTag) {
+                connect(action, &QAction::triggered, this,
+                        [this, action] { RunCommand(Tags::Of(action)); });
+            }
+        }
+    }
+}
+
+void TfMainFrm::buildTopArea() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* top = new QWidget(central);
+    top->setObjectName("Panel4");
+    top->setMinimumHeight(kTopAreaHeight);
+    auto* row = new QHBoxLayout(top);
+    row->setContentsMargins(2, 0, 2, 0);
+    m_toolPanel = new QWidget(top);
+    m_toolPanel->setObjectName("pBar");
+    m_toolPanel->setMinimumWidth(kToolPanelWidth);
+    auto* toolLayout = new QHBoxLayout(m_toolPanel);
+    toolLayout->setContentsMargins(0, 0, 0, 0);
+    auto* toolBar = new QToolBar(m_toolPanel);
+    toolBar->setObjectName("tbar");
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolButton& b : kToolButtons) {
+        QAction* action = b.hint ? new QAction(Artwork::ToolImage(b.image), QString(), this)
+                                 : new QAction(this);
+        action->setObjectName(b.name);
+        action->setProperty("toolButton", true);
+        action->setSeparator(b.hint == nullptr);
+        Tags::Set(action, b.tag);
+        if (b.hint) {
+            action->setToolTip(QString::fromLatin1(b.hint));
+            connect(action, &QAction::triggered, this,
+                    [this, action] { RunCommand(Tags::Of(action)); });
+        }
+        toolBar->addAction(action);
+        if (QWidget* button = toolBar->widgetForAction(action); button && b.hint)
+            button->setMinimumWidth(kToolButtonWidth);
+    }
+    toolLayout->addWidget(toolBar);
+    row->addWidget(m_toolPanel);
+
+    auto* display = new QWidget(top);
+    display->setObjectName("Panel5");
+    auto* displayRow = new QHBoxLayout(display);
+    displayRow->setContentsMargins(8, 0, 0, 0);
+    m_lMode = new QLabel("Model Type: ", display);
+    m_lMode->setObjectName("lMode");
+    m_stModel = new QLabel(display);
+    m_stModel->setObjectName("stModel");
+    auto* label4 = new QLabel("Frequency: ", display);
+    label4->setObjectName("Label4");
+    m_stFreq = new QLabel(display);
+    m_stFreq->setObjectName("stFreq");
+    m_lCom = new QLabel("Port: ", display);
+    m_lCom->setObjectName("lCom");
+    m_lCom->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_lMode, m_stModel, label4, m_stFreq, m_lCom})
+        displayRow->addWidget(w);
+    displayRow->addStretch();
+    row->addWidget(display, 1);
+    column->addWidget(top);
+
+    m_mdi = new QMdiArea(central);
+    column->addWidget(m_mdi, 1);
+    setCentralWidget(central);
+}
+
+void TfMainFrm::buildStatusBar() {
+    statusBar()->setObjectName("MainBar");
+    for (size_t i = 0; i < m_panels.size(); ++i) {
+        m_panels[i] = new QLabel(this);
+        m_panels[i]->setMinimumWidth(kPanelWidths[i]);
+        m_panels[i]->setFrameShape(QFrame::Panel);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
+        statusBar()->addWidget(m_panels[i], i + 1 == m_panels.size() ? 1 : 0);
+    }
+}
+
+QAction* TfMainFrm::Item(const QString& name) const { return findChild<QAction*>(name); }
+
+QString TfMainFrm::StatusText(int panel) const {
+    return m_panels.at(static_cast<size_t>(panel))->text();
+}
+
+void TfMainFrm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TfMainFrm::FormShow() {
+    TALL& all = m_ctx.all();
+    m_mdi->setBackground(QBrush(Artwork::Background()));
+    Item("T1")->setVisible(all.TestOnline);
+    Item("nLanguage")->setVisible(all.LanguageChoice);
+    m_ctx.SelectFirstModel();
+    QStringList ports;
+    for (const PortNames::Port& p : PortNames(all.AppDir).ListPorts())
+        ports << p.name;
+    all.PortName = all.PortName.toUpper();
+    if (!ports.contains(all.PortName) && !ports.isEmpty())
+        all.PortName = ports.first();
+    m_doc.SetFileName(QString());
+    if (all.LanguageIndex > 0)
+        TranslateForm(this, all.AppDir, all.LanguageName, true);
+    setWindowTitle(all.AppTitle);
+    m_lMode->show();
+    m_lCom->hide();
+    Item("N4")->setVisible(true);
+    Item("N9")->setVisible(true);
+    RefreshStatus();
+    openChannelTable();
+    all.Changed = false;
+}
+
+void TfMainFrm::openChannelTable() {
+    if (!m_chInfo) {
+        m_chInfo = new TfChInfo(m_ctx, m_store, m_prompter);
+        m_chInfo->PickTone = [this] { return TfToneOption::PickTone(m_ctx, this); };
+        m_chWindow = new ChannelSubWindow;
+        m_chWindow->setWidget(m_chInfo);
+        m_chWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_mdi->addSubWindow(m_chWindow);
+        connect(m_chInfo, &TfChInfo::heightWanted, this, [this](int height) {
+            m_chWindow->resize(m_chWindow->width(), std::max(height, 200));
+        });
+        m_chInfo->FormShow();
+        m_chWindow->setWindowTitle(m_chInfo->windowTitle());
+        m_chWindow->resize(m_chInfo->TableWidth(), 521);
+        if (m_ctx.all().ChannelCount * 30 < 521)
+            m_chWindow->resize(m_chInfo->TableWidth(), m_ctx.all().ChannelCount * 30 + 40);
+    }
+    m_chWindow->showNormal();
+}
+
+void TfMainFrm::RefreshStatus() {
+    const TALL& all = m_ctx.all();
+    m_panels[0]->clear();
+    m_panels[1]->setText(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    m_panels[2]->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    m_panels[4]->clear();
+    m_stModel->setText(all.ModelName);
+    m_stFreq->setText(all.BandText);
+    m_panels[3]->setText(m_lCom->text() + all.PortName);
+    setWindowTitle(m_doc.FileName().isEmpty()
+                       ? all.AppTitle
+                       : QStringLiteral("%1 [%2]").arg(all.AppTitle, m_doc.FileName()));
+}
+
+void TfMainFrm::RunCommand(int tag) {
+    if (m_chInfo)
+        m_chInfo->EndEditing();
+    switch (tag) {
+    case kNew:
+        m_doc.NewCodeplug();
+        break;
+    case kOpen:
+        m_doc.Open();
+        break;
+    case kSave:
+        m_doc.Save();
+        break;
+    case kSaveAs:
+        m_doc.SaveAs();
+        break;
+    case kModel:
+        modelInformation();
+        break;
+    case kLanguage:
+        languageSetup();
+        break;
+    case kCascade:
+        m_mdi->cascadeSubWindows();
+        break;
+    case kTileHorizontally:
+        tile(Qt::Vertical);
+        break;
+    case kTileVertically:
+        tile(Qt::Horizontal);
+        break;
+    case kArrangeIcons:
+        for (QMdiSubWindow* w : m_mdi->subWindowList())
+            if (w->isMinimized())
+                w->showMinimized(); // minimised windows line up along the bottom again
+        break;
+    case kCloseAll: {
+        const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+            (*it)->close();
+        break;
+    }
+    case kHelp:
+        showHelp();
+        break;
+    case kAbout:
+        about();
+        break;
+    default:
+        // Print, the radio, the port and the editing dialogs join as they are built;
+        // Test Online (22) does nothing.
+        break;
+    }
+}
+
+void TfMainFrm::tile(Qt::Orientation orientation) {
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdi->viewport()->rect();
+    const int n = static_cast<int>(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows[i];
+        w->showNormal();
+        if (orientation == Qt::Vertical)
+            w->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
+        else
+            w->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+    }
+}
+
+void TfMainFrm::modelInformation() {
+    TfModel dialog(m_ctx, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    TALL& all = m_ctx.all();
+    const TLanguage& texts = m_ctx.texts();
+    if (all.Changed &&
+        m_prompter.ShowPrompt(texts.Confirmation, texts.ClearData, Prompt::kYesNo) != Prompt::kYes)
+        return;
+    // The old codeplug is offered for saving while it is still whole, before the
+    // model switches; the New below then has nothing left to ask.
+    if (all.Changed &&
+        m_prompter.ShowPrompt(texts.Confirmation, texts.SaveProgram, Prompt::kYesNo) == Prompt::kYes)
+        m_doc.Save();
+    all.Changed = false;
+    SelectModel(all, *m_ctx.models().FindByName(dialog.ModelName()));
+    SelectBand(all, dialog.BandText());
+    m_ctx.ResetCodeplug();
+    m_doc.NewCodeplug();
+}
+
+void TfMainFrm::languageSetup() {
+    TfSetLanguage dialog(m_ctx, this);
+    dialog.exec();
+    if (!dialog.LanguageChanged())
+        return;
+    TALL& all = m_ctx.all();
+    m_ctx.texts().LoadMessageTexts(all.AppDir, all.LanguageName);
+    TranslateForm(this, all.AppDir, all.LanguageName, true);
+    RefreshStatus();
+    if (m_chInfo) {
+        m_chInfo->RelabelCells();
+        m_chWindow->setWindowTitle(m_chInfo->windowTitle());
+    }
+}
+
+void TfMainFrm::about() {
+    TfFrmAbout box(m_ctx, this);
+    box.exec();
+}
+
+void TfMainFrm::showHelp() {
+    const TALL& all = m_ctx.all();
+    const QString title = all.HelpPrefix + QStringLiteral("_Help");
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->windowTitle() == title) {
+            w->show();
+            w->raise();
+            w->activateWindow();
+            return;
+        }
+    }
+    const QString file = all.AppDir + all.HelpPrefix + '_' + all.LanguageName + ".chm";
+    if (QFileInfo::exists(file)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+        return;
+    }
+    auto* help = new HelpWindow(title, all.LanguageName);
+    m_help = help;
+    help->show();
+}
+
+void TfMainFrm::closeEvent(QCloseEvent* event) {
+    const TLanguage& texts = m_ctx.texts();
+    // FormCloseQuery: only No keeps the program running.
+    if (m_prompter.ShowPrompt(texts.Confirmation, texts.ExitProgram, Prompt::kYesNo) ==
+        Prompt::kNo) {
+        event->ignore();
+        return;
+    }
+    if (m_ctx.all().Changed &&
+        m_prompter.ShowPrompt(texts.Confirmation, texts.SaveProgram, Prompt::kYesNo) == Prompt::kYes)
+        m_doc.Save();
+    // FormClose: the settings of this run are kept.
+    QString error;
+    if (!WriteSettings(m_ctx.all(), &error))
+        m_prompter.ShowPrompt(texts.Confirmation, error, Prompt::kInfo);
+    if (m_help)
+        m_help->close();
+    event->accept();
+}

@@ -1,0 +1,73 @@
+// qx7: the window program.
+
+#include "Artwork.h"
+#include "MessageBoxPrompter.h"
+#include "QtFileDialogs.h"
+#include "TfMainFrm.h"
+#include "app/AppContext.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+QString optionValue(int argc, char** argv, const char* option) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], option) == 0)
+            return QString::fromLocal8Bit(argv[i + 1]);
+    return {};
+}
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "qx7 needs a desktop display: start it on your desktop, or without "
+                             "one as \"xvfb-run build/bin/qx7\", or use build/bin/qx7-cli.\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QX7"));
+    QApplication::setWindowIcon(Artwork::AppIcon());
+
+    AppContext ctx(ResolveAppDir(optionValue(argc, argv, "--home")));
+    MessageBoxPrompter prompter;
+    QtFileDialogs dialogs;
+    TfMainFrm window(ctx, prompter, dialogs);
+    prompter.SetParent(&window);
+    dialogs.SetParent(&window);
+    window.showMaximized();
+
+    // The start-up benchmark asks for the time to a shown window and the memory held then.
+    if (qEnvironmentVariableIsSet("QX7_STARTUP_PROBE")) {
+        QTimer::singleShot(0, &window, [&] {
+            std::printf("shown %lld ms, resident %ld kB\n",
+                        static_cast<long long>(sinceStart.elapsed()), residentKilobytes());
+            std::fflush(stdout);
+            QApplication::exit(0);
+        });
+    }
+    return QApplication::exec();
+}
