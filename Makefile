@@ -1,7 +1,8 @@
 # The two commands of a fresh Debian 12 machine: `make run` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev \
+            libgtest-dev libgmock-dev fonts-wqy-microhei
 
 .PHONY: all deps configure build run test bench clean
 
@@ -17,13 +18,14 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/qx7-cli --version && $(BUILD)/bin/qx7-cli models
+	$(BUILD)/bin/qx7
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bin/qx7-bench-link 3
+	bench/startup.sh $(BUILD) 10
 
 clean:
 	rm -rf $(BUILD)
