@@ -7,6 +7,9 @@
 #include "TfChInfo.h"
 #include "TfFrmAbout.h"
 #include "TfModel.h"
+#include "TfReadRadio.h"
+#include "TfSetPort.h"
+#include "TfWriteRadio.h"
 #include "TfSetLanguage.h"
 #include "TfToneOption.h"
 #include "app/AppContext.h"
@@ -391,6 +394,18 @@ void TfMainFrm::RunCommand(int tag) {
             (*it)->close();
         break;
     }
+    case kRead:
+        readFromRadio();
+        break;
+    case kWrite:
+        writeToRadio();
+        break;
+    case kPort: {
+        TfSetPort dialog(m_ctx, this);
+        dialog.exec();
+        RefreshStatus(); // confirmed or cancelled
+        break;
+    }
     case kHelp:
         showHelp();
         break;
@@ -398,7 +413,7 @@ void TfMainFrm::RunCommand(int tag) {
         about();
         break;
     default:
-        // Print, the radio, the port and the editing dialogs join as they are built;
+        // Print and the editing dialogs join as they are built;
         // Test Online (22) does nothing.
         break;
     }
@@ -439,6 +454,19 @@ void TfMainFrm::modelInformation() {
     SelectBand(all, dialog.BandText());
     m_ctx.ResetCodeplug();
     m_doc.NewCodeplug();
+}
+
+void TfMainFrm::readFromRadio() {
+    TfReadRadio dialog(m_ctx, m_prompter, this);
+    dialog.exec();
+    // Only a completed read changes the codeplug, all of it at once.
+    if (dialog.ReadResult())
+        m_doc.ApplyRead(*dialog.ReadResult());
+}
+
+void TfMainFrm::writeToRadio() {
+    TfWriteRadio dialog(m_ctx, m_prompter, [this] { return m_doc.RadioRecords(); }, this);
+    dialog.exec();
 }
 
 void TfMainFrm::languageSetup() {

@@ -56,6 +56,8 @@ class TfMainFrm : public QMainWindow {
     void openChannelTable();
     void modelInformation();
     void languageSetup();
+    void readFromRadio();
+    void writeToRadio();
     void about();
     void showHelp();
     void tile(Qt::Orientation orientation);

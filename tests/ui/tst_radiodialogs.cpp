@@ -1,0 +1,216 @@
+// The read, write and port dialogs against qx7-sim on a pseudo-terminal,
+// reached through a COM name mapped in the test's SysInfo.Ini.
+
+#include "SimulatedRadio.h"
+#include "TfMainFrm.h"
+#include "TfSetPort.h"
+#include "UiFixture.h"
+#include "channels/ChannelEditing.h"
+#include "image/DataFile.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+using Col = ChannelStore::Column;
+
+namespace {
+
+/** qx7-sim with the given options; Device() is the path it printed. */
+class Simulator {
+  public:
+    explicit Simulator(const QStringList& args) {
+        m_process.start(QStringLiteral(QX7_SIM), args);
+        m_process.waitForStarted(5000);
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
+        }
+        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~Simulator() {
+        m_process.terminate();
+        m_process.waitForFinished(3000);
+    }
+    const QString& Device() const { return m_device; }
+
+  private:
+    QProcess m_process;
+    QString m_device;
+};
+
+} // namespace
+
+class RadioDialogsTest : public QObject {
+    Q_OBJECT
+
+    struct Program {
+        explicit Program(const Simulator& sim) {
+            home.write("SysInfo.Ini", "[SysInfo]\nCom=COM9\n[Ports]\nCOM9=" +
+                                          sim.Device().toLocal8Bit() + "\n");
+            ctx = std::make_unique<AppContext>(home.path());
+            window = std::make_unique<TfMainFrm>(*ctx, prompter, dialogs);
+            window->show();
+            ctx->all().PortName = "COM9";
+        }
+        /** Runs command tag: presses OK in its dialog, closes it once done() holds. */
+        void run(int tag, std::function<bool()> done, bool pressOk = true) {
+            WhenModal([this, done, pressOk](QWidget* modal) {
+                if (pressOk)
+                    modal->findChild<QPushButton*>("btnOk")->click();
+                auto* poll = new QTimer(modal);
+                auto* clock = new QElapsedTimer;
+                clock->start();
+                QObject::connect(poll, &QTimer::timeout, modal, [modal, done, poll, clock] {
+                    if (!done() && clock->elapsed() < 20000)
+                        return;
+                    poll->stop();
+                    delete clock;
+                    modal->close();
+                });
+                poll->start(20);
+            });
+            window->RunCommand(tag);
+        }
+        bool asked(const QString& text) const {
+            for (const auto& a : prompter.Log())
+                if (a.text == text)
+                    return true;
+            return false;
+        }
+        TempHome home;
+        std::unique_ptr<AppContext> ctx;
+        ScriptedPrompter prompter;
+        QueuedFileDialogs dialogs;
+        std::unique_ptr<TfMainFrm> window;
+    };
+
+    static QByteArray codeplugFile(const AppContext& ctx) {
+        Codeplug cp;
+        cp.model = ctx.models().Item(0);
+        cp.modelCode = "8524";
+        cp.bandText = "450 - 470MHz";
+        cp.bandLow = 450;
+        cp.bandHigh = 470;
+        cp.channels.resize(16);
+        ChannelValues c;
+        c.rx = 462.5625;
+        c.tx = 467.5625;
+        c.decodeTone = "67.0";
+        c.power = 1;
+        cp.channels[2] = c;
+        cp.message.Line1 = "QX7 TEST";
+        return DataFile::Encode(cp, ctx.bands(), QDateTime::currentDateTime()).bytes;
+    }
+
+  private slots:
+    void aReadFillsTheGridAndSetsChanged() {
+        TempHome files;
+        files.write("radio.dat", codeplugFile(AppContext(files.path())));
+        Simulator sim({"--image", files.file("radio.dat")});
+        Program p(sim);
+        p.window->Document().SetFileName("/tmp/old.dat");
+        p.run(20, [&p] { return p.asked(p.ctx->texts().ReadOk); });
+        QVERIFY(p.asked(p.ctx->texts().ReadOk));
+        const ChannelStore& s = p.window->Store();
+        QCOMPARE(s.CellText(3, Col::ColRx), QString("462.56250"));
+        QCOMPARE(s.CellText(3, Col::ColDecode), QString("67.0"));
+        QVERIFY(p.ctx->all().Changed);
+        QCOMPARE(p.ctx->message().Line1, QString("QX7 TEST"));
+        QCOMPARE(p.window->Document().FileName(), QString());
+        QCOMPARE(p.window->windowTitle(), QString("QX7"));
+    }
+
+    void aWriteMatchesTheSavedFileRecordForRecord() {
+        TempHome files;
+        Simulator sim({"--dump", files.file("dump.bin")});
+        Program p(sim);
+        ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 1, Col::ColRx, "455");
+        ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 16, Col::ColRx,
+                                       "469.99375");
+        p.ctx->message().Line2 = "HELLO";
+        p.window->Document().SetFileName(files.file("saved.dat"));
+        QVERIFY(p.window->Document().SaveDataFile());
+        p.run(21, [&p] { return p.asked(p.ctx->texts().WriteOk); });
+        QVERIFY(p.asked(p.ctx->texts().WriteOk));
+        QVERIFY(!p.ctx->all().Changed); // a write leaves it alone
+        QCOMPARE(ReadFileBytes(files.file("dump.bin")),
+                 SimulatedRadio::ImageFromDataFile(ReadFileBytes(files.file("saved.dat")),
+                                                   p.ctx->models(), nullptr));
+    }
+
+    void theOtherModelIsWrittenOnlyAfterYes() {
+        TempHome files;
+        Simulator sim({"--model", "7524", "--dump", files.file("dump.bin")});
+        Program p(sim);
+        p.prompter.Enqueue(Prompt::kNo);
+        p.run(21, [&p] { return p.asked(p.ctx->texts().Modforce); });
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(files.file("dump.bin"))); // nothing was written
+        p.prompter.ClearLog();
+        p.prompter.Enqueue(Prompt::kYes);
+        p.run(21, [&p] { return p.asked(p.ctx->texts().WriteOk); });
+        QVERIFY(p.asked(p.ctx->texts().WriteOk));
+        QCOMPARE(ReadFileBytes(files.file("dump.bin")).mid(0x3D3, 4), QByteArray("4258"));
+    }
+
+    void aSilentRadioLeavesTheCodeplugAlone() {
+        Simulator sim({"--silent-after", "10"});
+        Program p(sim);
+        ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 2, Col::ColRx, "460");
+        p.ctx->all().Changed = false;
+        p.prompter.ClearLog();
+        p.prompter.Enqueue(Prompt::kRetry);
+        p.prompter.Enqueue(Prompt::kCancel);
+        int questions = 0;
+        p.run(20, [&] {
+            questions = 0;
+            for (const auto& a : p.prompter.Log())
+                questions += a.kind == Prompt::kRetryCancel ? 1 : 0;
+            return questions == 2;
+        });
+        QCOMPARE(questions, 2);
+        QVERIFY(!p.asked(p.ctx->texts().ReadOk));
+        QCOMPARE(p.window->Store().CellText(2, Col::ColRx), QString("460.00000"));
+        QVERIFY(!p.ctx->all().Changed);
+        QCOMPARE(p.ctx->all().ModelCode, QString("8524"));
+    }
+
+    void aPortThatDoesNotExist() {
+        Simulator sim({});
+        Program p(sim);
+        p.ctx->all().PortName = "COM250";
+        p.run(20, [&p] { return p.asked(p.ctx->texts().LPortError); }, false);
+        QVERIFY(p.asked(p.ctx->texts().LPortError));
+        // The write dialog closes itself 300 ms after the failed opening.
+        p.prompter.ClearLog();
+        QElapsedTimer clock;
+        clock.start();
+        p.window->RunCommand(21);
+        QVERIFY(p.asked(p.ctx->texts().LPortError));
+        QVERIFY(clock.elapsed() >= 300);
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void portDialogStoresTheComName() {
+        Simulator sim({});
+        Program p(sim);
+        TfSetPort dialog(*p.ctx);
+        QComboBox* box = dialog.PortBox();
+        const int mapped = box->findData("COM9");
+        QVERIFY(mapped >= 0);
+        QVERIFY(box->itemText(mapped).contains(sim.Device()));
+        QCOMPARE(box->currentData().toString(), QString("COM9"));
+        dialog.findChild<QPushButton*>("btnOk")->click();
+        QCOMPARE(p.ctx->all().PortName, QString("COM9"));
+        // Cancel changes nothing; the status bar is refreshed all the same.
+        p.ctx->all().PortName = "COM3";
+        WhenModal([](QWidget* modal) { modal->findChild<QPushButton*>("btnCancel")->click(); });
+        p.window->RunCommand(24);
+        QCOMPARE(p.ctx->all().PortName, QString("COM3"));
+        QCOMPARE(p.window->StatusText(3), QString("Port: COM3"));
+    }
+};
+
+QTEST_MAIN(RadioDialogsTest)
+#include "tst_radiodialogs.moc"

@@ -1,0 +1,90 @@
+#include "SessionDialog.h"
+
+#include "FormTranslator.h"
+#include "app/AppContext.h"
+#include "app/Prompter.h"
+#include "port/PortNames.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SessionDialog::SessionDialog(AppContext& ctx, Prompter& prompter, const char* name,
+                             const char* caption, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_prompter(prompter) {
+    setObjectName(name);
+    setWindowTitle(QString::fromLatin1(caption));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName("pBar");
+    m_bar->setRange(0, 1);
+    m_bar->setValue(0);
+    m_bar->setMinimumWidth(320);
+    m_ok = new QPushButton("&Ok", this);
+    m_ok->setObjectName("btnOk");
+    m_ok->setDefault(true);
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("btnCancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_bar);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(m_ok, &QPushButton::clicked, this, [this] { OkClicked(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    if (ctx.all().LanguageIndex > 0)
+        TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, false);
+}
+
+SessionDialog::~SessionDialog() { stop(); }
+
+bool SessionDialog::OpenPort(bool flush) {
+    const RadioPort::OpenResult opened =
+        m_port.OpenFor(m_ctx.all().PortName, PortNames(m_ctx.all().AppDir), flush);
+    if (opened)
+        return true;
+    // Lack of permission has a fix the user can apply; every other failure is LPortError.
+    const QString text = opened.failure == RadioPort::Failure::Permission
+                             ? opened.detail
+                             : m_ctx.texts().LPortError;
+    m_prompter.ShowPrompt(m_ctx.texts().Confirmation, text, Prompt::kInfo);
+    return false;
+}
+
+void SessionDialog::Run(RadioSession& session) {
+    if (m_session != &session) {
+        m_driver = std::make_unique<SessionDriver>(session, m_port, m_prompter, m_ctx.texts());
+        m_session = &session;
+        connect(m_driver.get(), &SessionDriver::progressChanged, this, [this](int value, int max) {
+            m_bar->setRange(0, std::max(max, 1));
+            m_bar->setValue(value);
+        });
+        connect(m_driver.get(), &SessionDriver::okEnabledChanged, m_ok, &QPushButton::setEnabled);
+        connect(m_driver.get(), &SessionDriver::ended, this,
+                [this](SessionOutcome outcome) { Ended(outcome); });
+    }
+    m_driver->Start();
+}
+
+void SessionDialog::stop() {
+    if (m_driver && m_driver->Running())
+        m_driver->Cancel();
+    m_driver.reset();
+    m_session = nullptr;
+    m_port.close();
+}
+
+void SessionDialog::closeEvent(QCloseEvent* event) {
+    stop();
+    QDialog::closeEvent(event);
+}
+
+void SessionDialog::reject() {
+    stop();
+    QDialog::reject();
+}
