@@ -4,11 +4,15 @@
 #include "FormTranslator.h"
 #include "HelpWindow.h"
 #include "Tags.h"
+#include "TfBBatchEdit.h"
+#include "TfBInfoEdit.h"
 #include "TfChInfo.h"
+#include "TfEmbeddedMessage.h"
 #include "TfFrmAbout.h"
 #include "TfModel.h"
 #include "TfReadRadio.h"
 #include "TfSetPort.h"
+#include "TfTestFrequency.h"
 #include "TfWriteRadio.h"
 #include "TfSetLanguage.h"
 #include "TfToneOption.h"
@@ -394,6 +398,29 @@ void TfMainFrm::RunCommand(int tag) {
             (*it)->close();
         break;
     }
+    case kChannelEdit: {
+        TfBInfoEdit dialog(m_ctx, m_store, m_prompter,
+                           m_chInfo ? m_chInfo->CurrentChannel() : 1, this);
+        dialog.PickTone = [this] { return TfToneOption::PickTone(m_ctx, this); };
+        dialog.exec();
+        break;
+    }
+    case kBatchEdit: {
+        TfBBatchEdit dialog(m_ctx, m_store, m_prompter, this);
+        dialog.PickTone = [this] { return TfToneOption::PickTone(m_ctx, this); };
+        dialog.exec();
+        break;
+    }
+    case kTestFrequency: {
+        TfTestFrequency dialog(m_ctx, m_prompter, this);
+        dialog.exec();
+        break;
+    }
+    case kEmbeddedMessage: {
+        TfEmbeddedMessage dialog(m_ctx, this);
+        dialog.exec();
+        break;
+    }
     case kRead:
         readFromRadio();
         break;
@@ -413,7 +440,7 @@ void TfMainFrm::RunCommand(int tag) {
         about();
         break;
     default:
-        // Print and the editing dialogs join as they are built;
+        // Print and the function settings join as they are built;
         // Test Online (22) does nothing.
         break;
     }

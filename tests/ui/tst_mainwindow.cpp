@@ -137,6 +137,13 @@ class MainWindowTest : public QObject {
         QTest::newRow("Model Information") << "N4" << "fModel";
         QTest::newRow("Language File Setup") << "nLanguage" << "fSetLanguage";
         QTest::newRow("About") << "nAbout" << "fFrmAbout";
+        QTest::newRow("Channel Edit") << "E1" << "fBInfoEdit";
+        QTest::newRow("Channel Edit button") << "ToolButton3" << "fBInfoEdit";
+        QTest::newRow("Batch Channel Edit") << "E2" << "fBBatchEdit";
+        QTest::newRow("Test Frequency (hidden item)") << "E10" << "fTestFrequency";
+        QTest::newRow("Embedded Message (hidden item)") << "E11" << "fEmbeddedMessage";
+        QTest::newRow("Communication Port") << "C2" << "fSetPort";
+        QTest::newRow("Read From Radio") << "tbRead" << "fReadRadio";
     }
     void modalCommandsOpenTheirDialogs() {
         QFETCH(QString, item);

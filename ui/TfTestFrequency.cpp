@@ -1,0 +1,139 @@
+#include "TfTestFrequency.h"
+
+#include "FormTranslator.h"
+#include "FrequencyKeyFilter.h"
+#include "app/AppContext.h"
+#include "app/Prompter.h"
+#include "channels/ChannelEditing.h"
+#include "channels/ChannelStore.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kRows = 16;
+constexpr int kColumns = 3;
+
+/** Frequency cells: numbers only. */
+class NumericDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        editor->installEventFilter(KeyFilter::Frequency(editor));
+        return editor;
+    }
+};
+
+} // namespace
+
+TfTestFrequency::TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_prompter(prompter) {
+    setObjectName("fTestFrequency");
+    setWindowTitle("Test Frequency");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+
+    m_grid = new QTableWidget(kRows, kColumns, this);
+    m_grid->setObjectName("gvData");
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("信道"), QStringLiteral("接收[MHz]"), QStringLiteral("发射[MHz]")});
+    m_grid->verticalHeader()->hide();
+    m_grid->setContextMenuPolicy(Qt::NoContextMenu);
+    m_grid->setItemDelegate(new NumericDelegate(m_grid));
+    m_grid->setColumnWidth(0, 60);
+    m_grid->setColumnWidth(1, 100);
+    m_grid->setColumnWidth(2, 100);
+    m_grid->setFixedSize(60 + 100 + 100 + 2 * m_grid->frameWidth() + 2,
+                         m_grid->horizontalHeader()->sizeHint().height() + kRows * 24);
+    m_warning = new QLabel("Test Frequency mismatch.#10#13Execute read data from radio or write "
+                           "to radio.",
+                           this);
+    m_warning->setObjectName("Label1");
+    m_warning->hide();
+    auto* ok = new QPushButton("&Ok", this);
+    ok->setObjectName("btnOk");
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("btnCancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(ok, &QPushButton::clicked, this, &TfTestFrequency::ok);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (ctx.all().LanguageIndex > 0)
+        TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);
+    const TTestFre& test = ctx.testFre();
+    for (int r = 0; r < kRows; ++r) {
+        auto* number = new QTableWidgetItem(QString::number(r + 1));
+        number->setFlags(Qt::ItemIsEnabled);
+        number->setTextAlignment(Qt::AlignCenter);
+        number->setBackground(QApplication::palette().button());
+        m_grid->setItem(r, 0, number);
+        const QString texts[] = {test.RxFreq[static_cast<size_t>(r)],
+                                 test.TxFreq[static_cast<size_t>(r)]};
+        for (int c = 1; c < kColumns; ++c) {
+            auto* cell = new QTableWidgetItem(texts[c - 1]);
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_grid->setItem(r, c, cell);
+        }
+    }
+    connect(m_grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->column() > 0)
+            CommitCell(item->row() + 1, item->column() + 1, item->text());
+    });
+    m_edited = false;
+}
+
+void TfTestFrequency::CommitCell(int row, int col, const QString& text) {
+    QTableWidgetItem* item = m_grid->item(row - 1, col - 1);
+    const QSignalBlocker block(m_grid);
+    bool ok = false;
+    const double mhz = text.trimmed().toDouble(&ok);
+    if (!ok) {
+        item->setText(QString()); // an empty (or unreadable) cell stays empty, without a prompt
+    } else {
+        // Test frequencies are checked, but not moved onto the channel raster.
+        item->setText(FormatFrequency(ChannelEditing::CheckFrequency(m_ctx, m_prompter, mhz)));
+    }
+    m_edited = true;
+}
+
+void TfTestFrequency::ok() {
+    TTestFre& test = m_ctx.testFre();
+    for (int r = 0; r < kRows; ++r) {
+        test.RxFreq[static_cast<size_t>(r)] = m_grid->item(r, 1)->text();
+        test.TxFreq[static_cast<size_t>(r)] = m_grid->item(r, 2)->text();
+    }
+    accept();
+}
+
+void TfTestFrequency::done(int result) {
+    // However it is closed, an edited table shows the warning, and closes.
+    if (m_edited && !m_warned) {
+        m_warned = true;
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_warning->text(), Prompt::kInfo);
+    }
+    QDialog::done(result);
+}
+
+void TfTestFrequency::closeEvent(QCloseEvent* event) {
+    if (m_edited && !m_warned) {
+        m_warned = true;
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_warning->text(), Prompt::kInfo);
+    }
+    QDialog::closeEvent(event);
+}

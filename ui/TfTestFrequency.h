@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class AppContext;
+class Prompter;
+class QLabel;
+class QTableWidget;
+
+/** "Test Frequency": sixteen receive and transmit test frequencies, kept for the run only. */
+class TfTestFrequency : public QDialog {
+    Q_OBJECT
+
+  public:
+    TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* parent = nullptr);
+
+    QTableWidget* Grid() const { return m_grid; }
+    /** A text committed in a frequency cell (rows 1-16, columns 2-3). */
+    void CommitCell(int row, int col, const QString& text);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void done(int result) override;
+
+  private:
+    void ok();
+
+    AppContext& m_ctx;
+    Prompter& m_prompter;
+    QTableWidget* m_grid;
+    QLabel* m_warning;
+    bool m_edited = false;
+    bool m_warned = false;
+};

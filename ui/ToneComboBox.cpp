@@ -1,0 +1,35 @@
+#include "ToneComboBox.h"
+
+#include "FrequencyKeyFilter.h"
+#include "Tags.h"
+#include "channels/ToneCodes.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+namespace {
+
+std::optional<QChar> decimalOnly(QChar c) { return c == ',' ? QChar('.') : c; }
+
+} // namespace
+
+ToneComboBox::ToneComboBox(const char* name, Keys keys, QWidget* parent) : QComboBox(parent) {
+    setObjectName(name);
+    addItems(ToneCodes::ToneList("None"));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr); // what is typed is what counts, not the list's completion
+    setMaxVisibleItems(20);
+    Tags::Set(this, Tags::kFirstEntryOnly);
+    lineEdit()->installEventFilter(keys == Keys::Tone ? KeyFilter::Tone(this)
+                                                      : new KeyFilter(&decimalOnly, this));
+    lineEdit()->installEventFilter(this);
+}
+
+bool ToneComboBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
+        emit doubleClicked();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}

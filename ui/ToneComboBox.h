@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QComboBox>
+
+/**
+ * A tone combo box: the tone list with the None text first (only that entry
+ * is translated), free text allowed without completion, and a double-click
+ * that asks for the tone picker.
+ */
+class ToneComboBox : public QComboBox {
+    Q_OBJECT
+
+  public:
+    enum class Keys {
+        Tone,       // the tone key filter
+        DecimalOnly // "," and "." become "."; nothing else is filtered
+    };
+    ToneComboBox(const char* name, Keys keys, QWidget* parent);
+
+    /** Item 0 is selected and shown: no tone. */
+    bool IsNone() const { return currentIndex() == 0 && currentText() == itemText(0); }
+
+  signals:
+    void doubleClicked();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
