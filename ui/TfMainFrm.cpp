@@ -4,7 +4,11 @@
 #include "FormTranslator.h"
 #include "HelpWindow.h"
 #include "Tags.h"
+#include "ChannelTableModel.h"
+#include "PrintData.h"
+#include "PrintReport.h"
 #include "TfBBatchEdit.h"
+#include "TfBFunSet.h"
 #include "TfBInfoEdit.h"
 #include "TfChInfo.h"
 #include "TfEmbeddedMessage.h"
@@ -398,6 +402,19 @@ void TfMainFrm::RunCommand(int tag) {
             (*it)->close();
         break;
     }
+    case kPrint:
+        PreparePrintData();
+        PrintReport::Print(m_ctx.printTables(), this);
+        break;
+    case kPrintPreview:
+        PreparePrintData();
+        PrintReport::Preview(m_ctx.printTables(), this);
+        break;
+    case kFunctionSetting: {
+        TfBFunSet dialog(m_ctx, this);
+        dialog.exec();
+        break;
+    }
     case kChannelEdit: {
         TfBInfoEdit dialog(m_ctx, m_store, m_prompter,
                            m_chInfo ? m_chInfo->CurrentChannel() : 1, this);
@@ -440,7 +457,6 @@ void TfMainFrm::RunCommand(int tag) {
         about();
         break;
     default:
-        // Print and the function settings join as they are built;
         // Test Online (22) does nothing.
         break;
     }
@@ -481,6 +497,19 @@ void TfMainFrm::modelInformation() {
     SelectBand(all, dialog.BandText());
     m_ctx.ResetCodeplug();
     m_doc.NewCodeplug();
+}
+
+void TfMainFrm::PreparePrintData() {
+    PrintData::Sources sources;
+    sources.modelCaption = m_lMode->text();
+    sources.bandCaption = findChild<QLabel*>("Label4")->text();
+    sources.bandText = m_stFreq->text();
+    for (int c = 0; c < ChannelStore::kColumns; ++c)
+        sources.titles << (m_chInfo ? m_chInfo->Model()->headerData(c, Qt::Horizontal,
+                                                                    Qt::DisplayRole)
+                                          .toString()
+                                    : QString());
+    PrintData::Prepare(m_ctx, m_store, sources);
 }
 
 void TfMainFrm::readFromRadio() {

@@ -32,6 +32,8 @@ class TfMainFrm : public QMainWindow {
 
     /** The dispatcher: ends editing in the channel table, then runs the command of tag. */
     void RunCommand(int tag);
+    /** Print and Print Preview: fills the print tables in the current language. */
+    void PreparePrintData();
     /** Caption, model and band display and status bar from the state and the file name. */
     void RefreshStatus();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PrintTables.h"
 #include "TALL.h"
 #include "TLanguage.h"
 #include "model/TEnMsg.h"
@@ -35,6 +36,8 @@ class AppContext {
     const TEnMsg& message() const { return m_message; }
     TTestFre& testFre() { return m_testFre; }
     TLanguage& texts() { return m_texts; }
+    /** The header and item tables of the last print preparation. */
+    PrintTables& printTables() { return m_print; }
     const TLanguage& texts() const { return m_texts; }
 
     /** The first model with its default band, as the main window's first showing makes them. */
@@ -44,6 +47,7 @@ class AppContext {
     void ResetCodeplug();
 
   private:
+    PrintTables m_print;
     TMacList m_models;
     TALL m_all;
     TTestFre m_testFre;

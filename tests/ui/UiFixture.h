@@ -4,11 +4,14 @@
 #include "app/AppContext.h"
 #include "app/FileDialogs.h"
 #include "app/ScriptedPrompter.h"
+#include "channels/ChannelEditing.h"
+#include "TfMainFrm.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QQueue>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,3 +74,33 @@ inline std::shared_ptr<QString> WhenModal(std::function<void(QWidget*)> action) 
     timer->start();
     return seen;
 }
+
+/** A started program in a temporary directory, its main window shown. */
+struct RunningProgram {
+    explicit RunningProgram(bool languageFiles = false, const QByteArray& settings = {})
+        : home(languageFiles) {
+        if (!settings.isEmpty())
+            home.write("SysInfo.Ini", settings);
+        ctx = std::make_unique<AppContext>(home.path());
+        window = std::make_unique<TfMainFrm>(*ctx, prompter, dialogs);
+        window->show();
+        exposed = QTest::qWaitForWindowExposed(window.get());
+    }
+    ~RunningProgram() {
+        if (window && window->isVisible()) {
+            prompter.Enqueue(Prompt::kYes);
+            prompter.Enqueue(Prompt::kNo);
+            window->close();
+        }
+    }
+    void addChannel(int row, const char* rx) {
+        ChannelEditing::CommitCellText(*ctx, window->Store(), prompter, row,
+                                       ChannelStore::ColRx, rx);
+    }
+    TempHome home;
+    std::unique_ptr<AppContext> ctx;
+    ScriptedPrompter prompter;
+    QueuedFileDialogs dialogs;
+    std::unique_ptr<TfMainFrm> window;
+    bool exposed = false;
+};

@@ -20,37 +20,9 @@ using Col = ChannelStore::Column;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    /** A started program in a temporary directory, its main window shown. */
-    struct Program {
-        explicit Program(bool languageFiles = false, const QByteArray& settings = {})
-            : home(languageFiles) {
-            if (!settings.isEmpty())
-                home.write("SysInfo.Ini", settings);
-            ctx = std::make_unique<AppContext>(home.path());
-            window = std::make_unique<TfMainFrm>(*ctx, prompter, dialogs);
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        }
-        ~Program() {
-            if (window && window->isVisible()) {
-                prompter.Enqueue(Prompt::kYes);
-                prompter.Enqueue(Prompt::kNo);
-                window->close();
-            }
-        }
-        void addChannel(int row, const char* rx) {
-            ChannelEditing::CommitCellText(*ctx, window->Store(), prompter, row, Col::ColRx, rx);
-        }
-        TempHome home;
-        std::unique_ptr<AppContext> ctx;
-        ScriptedPrompter prompter;
-        QueuedFileDialogs dialogs;
-        std::unique_ptr<TfMainFrm> window;
-    };
-
   private slots:
     void firstShowingSetsEverythingUp() {
-        Program p;
+        RunningProgram p;
         TfMainFrm& w = *p.window;
         QVERIFY(w.Shown());
         QCOMPARE(w.windowTitle(), QString("QX7"));
@@ -97,7 +69,7 @@ class MainWindowTest : public QObject {
         QFETCH(int, tag);
         QFETCH(bool, visible);
         QFETCH(QString, shortcut);
-        Program p;
+        RunningProgram p;
         QAction* action = p.window->Item(item);
         QVERIFY(action);
         QCOMPARE(Tags::Of(action), tag);
@@ -107,7 +79,7 @@ class MainWindowTest : public QObject {
     }
 
     void eachFileCommandReachesItsOperation() {
-        Program p;
+        RunningProgram p;
         p.addChannel(1, "460");
         p.prompter.ClearLog();
         p.prompter.Enqueue(Prompt::kNo);
@@ -148,7 +120,7 @@ class MainWindowTest : public QObject {
     void modalCommandsOpenTheirDialogs() {
         QFETCH(QString, item);
         QFETCH(QString, dialog);
-        Program p;
+        RunningProgram p;
         auto seen = WhenModal([](QWidget* modal) { modal->close(); });
         p.window->Item(item)->trigger();
         QCOMPARE(*seen, dialog);
@@ -156,7 +128,7 @@ class MainWindowTest : public QObject {
     }
 
     void helpOpensOneManualWindow() {
-        Program p;
+        RunningProgram p;
         p.window->Item("tbHelp")->trigger();
         p.window->Item("nHelpTopics")->trigger();
         int windows = 0;
@@ -186,7 +158,7 @@ class MainWindowTest : public QObject {
         QFETCH(bool, closed);
         QFETCH(int, prompts);
         QFETCH(int, saveDialogs);
-        Program p;
+        RunningProgram p;
         if (changed)
             p.addChannel(2, "455");
         p.prompter.ClearLog();
@@ -203,7 +175,7 @@ class MainWindowTest : public QObject {
     }
 
     void toolBarAndStatusBarToggle() {
-        Program p;
+        RunningProgram p;
         p.window->Item("nCool")->trigger();
         QVERIFY(p.window->findChild<QWidget*>("pBar")->isHidden());
         QVERIFY(p.window->findChild<QWidget*>("Panel5")->isVisible());
@@ -214,7 +186,7 @@ class MainWindowTest : public QObject {
     }
 
     void modelInformationApplies() {
-        Program p;
+        RunningProgram p;
         p.addChannel(1, "460");
         p.ctx->all().Changed = false;
         p.ctx->fun().Scan = 1;
@@ -234,7 +206,7 @@ class MainWindowTest : public QObject {
     }
 
     void modelInformationWithChangesAsksFirst() {
-        Program p;
+        RunningProgram p;
         p.addChannel(1, "460");
         p.prompter.ClearLog();
         // ClearData No: nothing changes.
@@ -269,7 +241,7 @@ class MainWindowTest : public QObject {
     }
 
     void languageSwitchAtRunTime() {
-        Program p(true, "[SysInfo]\nLanguage_ID=1\nLanguage=Chinese|English\n"
+        RunningProgram p(true, "[SysInfo]\nLanguage_ID=1\nLanguage=Chinese|English\n"
                         "English=Chinese|English\nChinese=中文|英文\n");
         QCOMPARE(p.ctx->all().LanguageName, QString("English"));
         QCOMPARE(p.ctx->texts().Confirmation, QString("Confirmation"));

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class PrintTables;
+class QPrinter;
+class QTextDocument;
+class QWidget;
+
+/**
+ * The printout: a report made only from the two print tables, the header
+ * row as a title block, then each group with its item rows.
+ */
+class PrintReport {
+  public:
+    static std::unique_ptr<QTextDocument> Build(const PrintTables& tables);
+    /** Writes the report as PDF; false with error set on failure. */
+    static bool WritePdf(const PrintTables& tables, const QString& path, QString* error);
+    /** The preview window, from which the report can be printed or saved as PDF. */
+    static void Preview(const PrintTables& tables, QWidget* parent);
+    /** The platform's print dialog, then the report on the chosen printer (or PDF file). */
+    static void Print(const PrintTables& tables, QWidget* parent);
+
+  private:
+    static void render(const PrintTables& tables, QPrinter* printer);
+};
