@@ -1,5 +1,6 @@
 #include "SessionDialog.h"
 
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"
@@ -14,29 +15,18 @@
 SessionDialog::SessionDialog(AppContext& ctx, Prompter& prompter, const char* name,
                              const char* caption, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_prompter(prompter) {
-    setObjectName(name);
-    setWindowTitle(QString::fromLatin1(caption));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    DialogParts::SetUp(this, name, caption);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName("pBar");
     m_bar->setRange(0, 1);
     m_bar->setValue(0);
     m_bar->setMinimumWidth(320);
-    m_ok = new QPushButton("&Ok", this);
-    m_ok->setObjectName("btnOk");
-    m_ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("btnCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = DialogParts::OkCancel(this, &m_ok);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_bar);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(m_ok, &QPushButton::clicked, this, [this] { OkClicked(); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, false);
 }

@@ -1,6 +1,7 @@
 #include "TfBBatchEdit.h"
 
 #include "ChannelSpinBox.h"
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "FrequencyEdit.h"
 #include "Tags.h"
@@ -9,7 +10,6 @@
 #include "app/Prompter.h"
 #include "channels/ChannelEditing.h"
 #include "channels/ChannelStore.h"
-#include "channels/ToneCodes.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -29,19 +29,6 @@ namespace {
 constexpr int kNo = 1;
 constexpr double kKhzPerMhz = 1000.0;
 
-QComboBox* fixedList(const char* name, const QStringList& items, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->addItems(items);
-    return box;
-}
-
-QLabel* label(const char* name, const char* text, QWidget* parent) {
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setObjectName(name);
-    return l;
-}
-
 template <class W> W* named(W* w, const char* name) {
     w->setObjectName(name);
     return w;
@@ -52,28 +39,26 @@ template <class W> W* named(W* w, const char* name) {
 TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& prompter,
                            QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_store(store), m_prompter(prompter) {
-    setObjectName("fBBatchEdit");
-    setWindowTitle("Batch Channel Edit");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    DialogParts::SetUp(this, "fBBatchEdit", "Batch Channel Edit");
     const int channels = std::max(1, ctx.all().ChannelCount);
 
     m_eReceive = new FrequencyEdit("eReceive", this);
     m_eReceive->SetText(FormatFrequency(0));
     m_eSend = new FrequencyEdit("eSend", this);
     m_eSend->SetText(FormatFrequency(0));
-    m_cbJg = fixedList("cbJg", {"25.0", "12.5", "6.25", "5.00"}, this);
+    m_cbJg = DialogParts::FixedList("cbJg", {"25.0", "12.5", "6.25", "5.00"}, this);
     Tags::Set(m_cbJg, Tags::kNeverTranslate);
     m_cbQT = new ToneComboBox("cbQT", ToneComboBox::Keys::DecimalOnly, this);
     m_cbDQT = new ToneComboBox("cbDQT", ToneComboBox::Keys::DecimalOnly, this);
-    m_cbkz = fixedList("cbkz", {"Wide", "Narrow"}, this);
-    m_cbfsgl = fixedList("cbfsgl", {"Low", "High"}, this);
+    m_cbkz = DialogParts::FixedList("cbkz", {"Wide", "Narrow"}, this);
+    m_cbfsgl = DialogParts::FixedList("cbfsgl", {"Low", "High"}, this);
     m_cbfsgl->setCurrentIndex(1);
     auto* chsmtj = named(new QCheckBox("Scan Add", this), "chsmtj");
     auto* chpppy = named(new QCheckBox("Beat Shift", this), "chpppy");
     auto* chfm = named(new QCheckBox("Busy Lockout", this), "chfm");
-    m_cbsmtj = fixedList("cbsmtj", {"Yes", "No"}, this);
-    m_cbpppy = fixedList("cbpppy", {"Yes", "No"}, this);
-    m_cbfm = fixedList("cbfm", {"Yes", "No"}, this);
+    m_cbsmtj = DialogParts::FixedList("cbsmtj", {"Yes", "No"}, this);
+    m_cbpppy = DialogParts::FixedList("cbpppy", {"Yes", "No"}, this);
+    m_cbfm = DialogParts::FixedList("cbfm", {"Yes", "No"}, this);
     for (QComboBox* hidden : {m_cbsmtj, m_cbpppy, m_cbfm}) {
         hidden->setCurrentIndex(kNo);
         hidden->hide();
@@ -101,26 +86,26 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
     run->addButton(m_rall);
     run->addButton(m_rOne);
 
-    auto* ok = named(new QPushButton("&Ok", this), "btnOk");
-    auto* cancel = named(new QPushButton("&Cancel", this), "btnCancel");
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = DialogParts::OkCancel(this, &ok);
 
     auto* form = new QFormLayout;
-    form->addRow(label("Label1", "Incept RX Frequency(MHz)", this), m_eReceive);
-    form->addRow(label("Label2", "Incept TX Frequency(MHz)", this), m_eSend);
-    form->addRow(label("Label3", "Frequency Step(KHz)", this), m_cbJg);
-    form->addRow(label("Label6", "QT/DQT Decode", this), m_cbQT);
-    form->addRow(label("Label7", "QT/DQT Encode", this), m_cbDQT);
-    form->addRow(label("Label11", "Wide/Narrow", this), m_cbkz);
-    form->addRow(label("Label10", "TX Power", this), m_cbfsgl);
+    form->addRow(DialogParts::Label("Label1", "Incept RX Frequency(MHz)", this), m_eReceive);
+    form->addRow(DialogParts::Label("Label2", "Incept TX Frequency(MHz)", this), m_eSend);
+    form->addRow(DialogParts::Label("Label3", "Frequency Step(KHz)", this), m_cbJg);
+    form->addRow(DialogParts::Label("Label6", "QT/DQT Decode", this), m_cbQT);
+    form->addRow(DialogParts::Label("Label7", "QT/DQT Encode", this), m_cbDQT);
+    form->addRow(DialogParts::Label("Label11", "Wide/Narrow", this), m_cbkz);
+    form->addRow(DialogParts::Label("Label10", "TX Power", this), m_cbfsgl);
     auto* switches = new QHBoxLayout;
     for (QCheckBox* box : {chsmtj, chpppy, chfm})
         switches->addWidget(box);
     form->addRow(switches);
     auto* rangeRow = new QHBoxLayout(range);
     rangeRow->setContentsMargins(0, 0, 0, 0);
-    rangeRow->addWidget(label("Label4", "&From", range));
+    rangeRow->addWidget(DialogParts::Label("Label4", "&From", range));
     rangeRow->addWidget(m_seFrom);
-    rangeRow->addWidget(label("Label5", "&To", range));
+    rangeRow->addWidget(DialogParts::Label("Label5", "&To", range));
     rangeRow->addWidget(m_seTo);
     auto* groupLayout = new QVBoxLayout(group);
     auto* runRow = new QHBoxLayout;
@@ -133,10 +118,6 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
     directionRow->addStretch();
     groupLayout->addLayout(runRow);
     groupLayout->addLayout(directionRow);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(group);
@@ -145,7 +126,6 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
 
     PickTone = [] { return QString(); };
     connect(ok, &QPushButton::clicked, this, &TfBBatchEdit::Ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_rOne, &QRadioButton::toggled, range, &QWidget::setEnabled);
     for (FrequencyEdit* edit : {m_eReceive, m_eSend})
         connect(edit, &FrequencyEdit::committed, this, [edit] {
@@ -153,13 +133,9 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
                 edit->SetText(FormatFrequency(SnapFrequency(*value)));
         });
     for (ToneComboBox* tone : {m_cbQT, m_cbDQT}) {
-        connect(tone, &QComboBox::activated, this, [this, tone] { toneChanged(tone); });
-        connect(tone->lineEdit(), &QLineEdit::editingFinished, this,
-                [this, tone] { toneChanged(tone); });
         connect(tone, &ToneComboBox::doubleClicked, this, [this, tone] {
-            const QString picked = PickTone();
-            if (!picked.isEmpty())
-                tone->setEditText(picked);
+            if (const QString picked = PickTone(); !picked.isEmpty())
+                tone->Enter(picked);
         });
     }
     const std::pair<QCheckBox*, QComboBox*> pairs[] = {
@@ -170,14 +146,6 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
 
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);
-}
-
-void TfBBatchEdit::toneChanged(ToneComboBox* combo) {
-    const QString typed = combo->currentText().trimmed();
-    if (typed.isEmpty() || combo->findText(combo->currentText(), Qt::MatchExactly) == 0)
-        combo->setEditText(combo->itemText(0));
-    else
-        combo->setEditText(ToneCodes::NormalizeToneText(typed));
 }
 
 void TfBBatchEdit::Ok() {

@@ -34,7 +34,6 @@ class TfBBatchEdit : public QDialog {
   private:
     bool validateBatch(double* rx, double* tx);
     void fillChannels(double rx, double tx);
-    void toneChanged(ToneComboBox* combo);
 
     AppContext& m_ctx;
     ChannelStore& m_store;

@@ -1,5 +1,6 @@
 #include "TfBFunSet.h"
 
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "Tags.h"
 #include "app/AppContext.h"
@@ -66,18 +67,13 @@ const Flag kFlags[] = {
 } // namespace
 
 TfBFunSet::TfBFunSet(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
-    setObjectName("fBFunSet");
-    setWindowTitle("Function Setting");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    DialogParts::SetUp(this, "fBFunSet", "Function Setting");
 
     auto* left = new QFormLayout;
     left->setLabelAlignment(Qt::AlignRight);
     for (const List& l : lists()) {
-        auto* label = new QLabel(QString::fromLatin1(l.caption), this);
-        label->setObjectName(l.label);
-        auto* box = new QComboBox(this);
-        box->setObjectName(l.combo);
-        box->addItems(l.items);
+        QLabel* label = DialogParts::Label(l.label, l.caption, this);
+        QComboBox* box = DialogParts::FixedList(l.combo, l.items, this);
         if (l.tag != 0)
             Tags::Set(box, l.tag);
         left->addRow(label, box);
@@ -93,8 +89,7 @@ TfBFunSet::TfBFunSet(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     m_voxPanel->setObjectName("Panel1");
     auto* panelLayout = new QFormLayout(m_voxPanel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    auto* gainLabel = new QLabel("VOX Gain Level", m_voxPanel);
-    gainLabel->setObjectName("Label8");
+    QLabel* gainLabel = DialogParts::Label("Label8", "VOX Gain Level", m_voxPanel);
     m_gain = new QSpinBox(m_voxPanel);
     m_gain->setObjectName("seVoxLevel");
     m_gain->setRange(1, 5);
@@ -123,22 +118,14 @@ TfBFunSet::TfBFunSet(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("btnOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("btnCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = DialogParts::OkCancel(this, &ok);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(ok, &QPushButton::clicked, this, &TfBFunSet::ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(voxFun, &QCheckBox::clicked, this, &TfBFunSet::voxClicked);
     for (const Flag& f : kFlags) {
         QCheckBox* box = findChild<QCheckBox*>(f.box);

@@ -1,6 +1,7 @@
 #include "TfBInfoEdit.h"
 
 #include "ChannelSpinBox.h"
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "FrequencyEdit.h"
 #include "ToneComboBox.h"
@@ -8,7 +9,6 @@
 #include "app/Prompter.h"
 #include "channels/ChannelEditing.h"
 #include "channels/ChannelStore.h"
-#include "channels/ToneCodes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,27 +25,12 @@ namespace {
 
 constexpr int kNo = 1; // item 1 of the yes/no lists
 
-QComboBox* fixedList(const char* name, const QStringList& items, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->addItems(items);
-    return box;
-}
-
-QLabel* label(const char* name, const char* text, QWidget* parent) {
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setObjectName(name);
-    return l;
-}
-
 } // namespace
 
 TfBInfoEdit::TfBInfoEdit(AppContext& ctx, ChannelStore& store, Prompter& prompter, int channel,
                          QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_store(store), m_prompter(prompter) {
-    setObjectName("fBInfoEdit");
-    setWindowTitle("Channel Edit");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    DialogParts::SetUp(this, "fBInfoEdit", "Channel Edit");
 
     m_sexd = new ChannelSpinBox(this);
     m_sexd->setObjectName("sexd");
@@ -56,8 +41,8 @@ TfBInfoEdit::TfBInfoEdit(AppContext& ctx, ChannelStore& store, Prompter& prompte
     m_eSend = new FrequencyEdit("eSend", m_pMain);
     m_cbQT = new ToneComboBox("cbQT", ToneComboBox::Keys::Tone, m_pMain);
     m_cbDQT = new ToneComboBox("cbDQT", ToneComboBox::Keys::Tone, m_pMain);
-    m_cbkz = fixedList("cbkz", {"Wide", "Narrow"}, m_pMain);
-    m_cbfsgl = fixedList("cbfsgl", {"Low", "High"}, m_pMain);
+    m_cbkz = DialogParts::FixedList("cbkz", {"Wide", "Narrow"}, m_pMain);
+    m_cbfsgl = DialogParts::FixedList("cbfsgl", {"Low", "High"}, m_pMain);
     m_cbfsgl->setCurrentIndex(1);
     m_chsmtj = new QCheckBox("Scan Add", m_pMain);
     m_chsmtj->setObjectName("chsmtj");
@@ -65,9 +50,9 @@ TfBInfoEdit::TfBInfoEdit(AppContext& ctx, ChannelStore& store, Prompter& prompte
     m_chpppy->setObjectName("chpppy");
     m_chfm = new QCheckBox("Busy Lockout", m_pMain);
     m_chfm->setObjectName("chfm");
-    m_cbsmtj = fixedList("cbsmtj", {"Yes", "No"}, this);
-    m_cbpppy = fixedList("cbpppy", {"Yes", "No"}, this);
-    m_cbfm = fixedList("cbfm", {"Yes", "No"}, this);
+    m_cbsmtj = DialogParts::FixedList("cbsmtj", {"Yes", "No"}, this);
+    m_cbpppy = DialogParts::FixedList("cbpppy", {"Yes", "No"}, this);
+    m_cbfm = DialogParts::FixedList("cbfm", {"Yes", "No"}, this);
     for (QComboBox* hidden : {m_cbsmtj, m_cbpppy, m_cbfm}) {
         hidden->setCurrentIndex(kNo);
         hidden->hide();
@@ -76,15 +61,15 @@ TfBInfoEdit::TfBInfoEdit(AppContext& ctx, ChannelStore& store, Prompter& prompte
     close->setObjectName("btnClose");
 
     auto* top = new QFormLayout;
-    top->addRow(label("Label3", "Channel No.", this), m_sexd);
-    top->addRow(label("Label1", "RX Frequency", this), m_eReceive);
+    top->addRow(DialogParts::Label("Label3", "Channel No.", this), m_sexd);
+    top->addRow(DialogParts::Label("Label1", "RX Frequency", this), m_eReceive);
     auto* form = new QFormLayout(m_pMain);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(label("Label6", "TX Frequency", m_pMain), m_eSend);
-    form->addRow(label("Label7", "QT/DQT Deconde", m_pMain), m_cbQT);
-    form->addRow(label("Label11", "QT/DQT Encode", m_pMain), m_cbDQT);
-    form->addRow(label("Label2", "Wide/Narrow", m_pMain), m_cbkz);
-    form->addRow(label("Label10", "TX Power", m_pMain), m_cbfsgl);
+    form->addRow(DialogParts::Label("Label6", "TX Frequency", m_pMain), m_eSend);
+    form->addRow(DialogParts::Label("Label7", "QT/DQT Deconde", m_pMain), m_cbQT);
+    form->addRow(DialogParts::Label("Label11", "QT/DQT Encode", m_pMain), m_cbDQT);
+    form->addRow(DialogParts::Label("Label2", "Wide/Narrow", m_pMain), m_cbkz);
+    form->addRow(DialogParts::Label("Label10", "TX Power", m_pMain), m_cbfsgl);
     auto* switches = new QHBoxLayout;
     switches->addWidget(m_chsmtj);
     switches->addWidget(m_chpppy);
@@ -105,15 +90,10 @@ TfBInfoEdit::TfBInfoEdit(AppContext& ctx, ChannelStore& store, Prompter& prompte
     connect(m_eReceive, &FrequencyEdit::committed, this, &TfBInfoEdit::rxChanged);
     connect(m_eSend, &FrequencyEdit::committed, this, &TfBInfoEdit::txChanged);
     for (ToneComboBox* tone : {m_cbQT, m_cbDQT}) {
-        connect(tone, &QComboBox::activated, this, [this, tone] { toneChanged(tone); });
-        connect(tone->lineEdit(), &QLineEdit::editingFinished, this,
-                [this, tone] { toneChanged(tone); });
+        connect(tone, &ToneComboBox::committed, this, [this] { writeBack(); });
         connect(tone, &ToneComboBox::doubleClicked, this, [this, tone] {
-            const QString picked = PickTone();
-            if (!picked.isEmpty()) {
-                tone->setEditText(picked);
-                toneChanged(tone);
-            }
+            if (const QString picked = PickTone(); !picked.isEmpty())
+                tone->Enter(picked);
         });
     }
     for (QComboBox* list : {m_cbkz, m_cbfsgl})
@@ -249,20 +229,6 @@ void TfBInfoEdit::txChanged() {
     } else {
         m_prompter.ShowPrompt(m_ctx.texts().Caution, m_ctx.texts().ErrRange, Prompt::kInfo);
     }
-    writeBack();
-}
-
-void TfBInfoEdit::toneChanged(ToneComboBox* combo) {
-    if (m_loading)
-        return;
-    const QString typed = combo->currentText().trimmed();
-    if (typed.isEmpty())
-        combo->setCurrentIndex(0);
-    const int matched = combo->findText(combo->currentText(), Qt::MatchExactly);
-    if (!typed.isEmpty() && matched != 0)
-        combo->setEditText(ToneCodes::NormalizeToneText(typed));
-    else
-        combo->setEditText(combo->itemText(0));
     writeBack();
 }
 

@@ -38,7 +38,6 @@ class TfBInfoEdit : public QDialog {
     void writeBack();
     void rxChanged();
     void txChanged();
-    void toneChanged(ToneComboBox* combo);
     void switchClicked(QCheckBox* box, QComboBox* hidden);
     int channel() const;
 

@@ -2,6 +2,7 @@
 
 #include "ChannelTableModel.h"
 #include "FormTranslator.h"
+#include "FrequencyDelegate.h"
 #include "FrequencyKeyFilter.h"
 #include "Tags.h"
 #include "app/AppContext.h"
@@ -16,8 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -35,29 +34,6 @@ const char* const kColumnList[] = {
 };
 
 } // namespace
-
-/** In-place editing of the frequency cells, with the key filter. */
-class FrequencyDelegate : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        editor->installEventFilter(KeyFilter::Frequency(editor));
-        m_editor = editor;
-        return editor;
-    }
-    /** Commits and closes the open editor, if any. */
-    void Finish() {
-        if (QWidget* editor = m_editor.data()) {
-            emit commitData(editor);
-            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-        }
-    }
-
-  private:
-    mutable QPointer<QWidget> m_editor;
-};
 
 TfChInfo::TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_store(store), m_prompter(prompter) {

@@ -1,5 +1,6 @@
 #include "TfEmbeddedMessage.h"
 
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "FrequencyKeyFilter.h"
 #include "app/AppContext.h"
@@ -23,9 +24,7 @@ std::optional<QChar> messageKey(QChar c) {
 
 TfEmbeddedMessage::TfEmbeddedMessage(AppContext& ctx, QWidget* parent)
     : QDialog(parent), m_ctx(ctx) {
-    setObjectName("fEmbeddedMessage");
-    setWindowTitle("Embedded Message");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    DialogParts::SetUp(this, "fEmbeddedMessage", "Embedded Message");
     auto* layout = new QVBoxLayout(this);
     for (QLineEdit** edit : {&m_edEMA, &m_edEMB}) {
         *edit = new QLineEdit(this);
@@ -39,18 +38,10 @@ TfEmbeddedMessage::TfEmbeddedMessage(AppContext& ctx, QWidget* parent)
     }
     m_edEMA->setObjectName("edEMA");
     m_edEMB->setObjectName("edEMB");
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("btnOk");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("btnCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    QPushButton* ok = nullptr;
+    layout->addLayout(DialogParts::OkCancel(this, &ok));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(ok, &QPushButton::clicked, this, &TfEmbeddedMessage::ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);

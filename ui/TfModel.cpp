@@ -1,5 +1,6 @@
 #include "TfModel.h"
 
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "Tags.h"
 #include "app/AppContext.h"
@@ -20,40 +21,28 @@ void selectTextOrFirst(QComboBox* box, const QString& text) {
 } // namespace
 
 TfModel::TfModel(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
-    setObjectName("fModel");
-    setWindowTitle("Model Information");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    auto* label1 = new QLabel("Model Type: ", this);
-    label1->setObjectName("Label1");
+    DialogParts::SetUp(this, "fModel", "Model Information");
+    QLabel* label1 = DialogParts::Label("Label1", "Model Type: ", this);
     m_model = new QComboBox(this);
     m_model->setObjectName("cbCopmut");
     Tags::Set(m_model, Tags::kNeverTranslate);
-    auto* label2 = new QLabel("Frequency: ", this);
-    label2->setObjectName("Label2");
+    QLabel* label2 = DialogParts::Label("Label2", "Frequency: ", this);
     m_band = new QComboBox(this);
     m_band->setObjectName("cbPd");
     Tags::Set(m_band, Tags::kNeverTranslate);
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("btnOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("btnCancel");
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = DialogParts::OkCancel(this, &ok);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(label1, 0, 0, Qt::AlignRight);
     grid->addWidget(m_model, 0, 1);
     grid->addWidget(label2, 1, 0, Qt::AlignRight);
     grid->addWidget(m_band, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     grid->addLayout(buttons, 2, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     m_model->setMinimumWidth(160);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // FormShow
     if (ctx.all().LanguageIndex > 0)

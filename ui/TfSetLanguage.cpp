@@ -1,5 +1,6 @@
 #include "TfSetLanguage.h"
 
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "Tags.h"
 #include "app/AppContext.h"
@@ -14,11 +15,8 @@
 #include <QVBoxLayout>
 
 TfSetLanguage::TfSetLanguage(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
-    setObjectName("fSetLanguage");
-    setWindowTitle("Language File Setup");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    auto* label = new QLabel("Language Mode: ", this);
-    label->setObjectName("lbName");
+    DialogParts::SetUp(this, "fSetLanguage", "Language File Setup");
+    QLabel* label = DialogParts::Label("lbName", "Language Mode: ", this);
     m_box = new QComboBox(this);
     m_box->setObjectName("cbLanguage");
     Tags::Set(m_box, Tags::kNeverTranslate);
@@ -26,25 +24,17 @@ TfSetLanguage::TfSetLanguage(AppContext& ctx, QWidget* parent) : QDialog(parent)
     m_names = new QListWidget(this);
     m_names->setObjectName("Language");
     m_names->hide();
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("btnOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("btnCancel");
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = DialogParts::OkCancel(this, &ok);
 
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(m_box);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(ok, &QPushButton::clicked, this, &TfSetLanguage::ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // The language names and their display names, in the current language.
     const TALL& all = ctx.all();

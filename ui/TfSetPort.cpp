@@ -1,5 +1,6 @@
 #include "TfSetPort.h"
 
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "Tags.h"
 #include "app/AppContext.h"
@@ -12,33 +13,23 @@
 #include <QVBoxLayout>
 
 TfSetPort::TfSetPort(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
-    setObjectName("fSetPort");
-    setWindowTitle("Communication Port");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    auto* label = new QLabel(QStringLiteral("通Port:"), this);
-    label->setObjectName("lbName");
+    DialogParts::SetUp(this, "fSetPort", "Communication Port");
+    QLabel* label = DialogParts::Label("lbName", "", this);
+    label->setText(QStringLiteral("通Port:"));
     m_box = new QComboBox(this);
     m_box->setObjectName("cbCom");
     Tags::Set(m_box, Tags::kNeverTranslate);
     m_box->setMinimumWidth(260);
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("btnOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("btnCancel");
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = DialogParts::OkCancel(this, &ok);
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(m_box, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(ok, &QPushButton::clicked, this, &TfSetPort::ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);

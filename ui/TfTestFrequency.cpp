@@ -1,7 +1,8 @@
 #include "TfTestFrequency.h"
 
 #include "FormTranslator.h"
-#include "FrequencyKeyFilter.h"
+#include "DialogParts.h"
+#include "FrequencyDelegate.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"
 #include "channels/ChannelEditing.h"
@@ -13,7 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -22,25 +22,11 @@ namespace {
 constexpr int kRows = 16;
 constexpr int kColumns = 3;
 
-/** Frequency cells: numbers only. */
-class NumericDelegate : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        editor->installEventFilter(KeyFilter::Frequency(editor));
-        return editor;
-    }
-};
-
 } // namespace
 
 TfTestFrequency::TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_prompter(prompter) {
-    setObjectName("fTestFrequency");
-    setWindowTitle("Test Frequency");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    DialogParts::SetUp(this, "fTestFrequency", "Test Frequency");
 
     m_grid = new QTableWidget(kRows, kColumns, this);
     m_grid->setObjectName("gvData");
@@ -48,7 +34,7 @@ TfTestFrequency::TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* p
         {QStringLiteral("信道"), QStringLiteral("接收[MHz]"), QStringLiteral("发射[MHz]")});
     m_grid->verticalHeader()->hide();
     m_grid->setContextMenuPolicy(Qt::NoContextMenu);
-    m_grid->setItemDelegate(new NumericDelegate(m_grid));
+    m_grid->setItemDelegate(new FrequencyDelegate(m_grid));
     m_grid->setColumnWidth(0, 60);
     m_grid->setColumnWidth(1, 100);
     m_grid->setColumnWidth(2, 100);
@@ -59,20 +45,13 @@ TfTestFrequency::TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* p
                            this);
     m_warning->setObjectName("Label1");
     m_warning->hide();
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("btnOk");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("btnCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = DialogParts::OkCancel(this, &ok);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(ok, &QPushButton::clicked, this, &TfTestFrequency::ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);

@@ -24,6 +24,30 @@ ToneComboBox::ToneComboBox(const char* name, Keys keys, QWidget* parent) : QComb
     lineEdit()->installEventFilter(keys == Keys::Tone ? KeyFilter::Tone(this)
                                                       : new KeyFilter(&decimalOnly, this));
     lineEdit()->installEventFilter(this);
+    connect(this, &QComboBox::activated, this, &ToneComboBox::normalise);
+    connect(lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        // Leaving the field counts only when something was typed into it.
+        if (lineEdit()->isModified())
+            normalise();
+    });
+}
+
+void ToneComboBox::Enter(const QString& text) {
+    setEditText(text);
+    normalise();
+}
+
+void ToneComboBox::normalise() {
+    // Empty or the None entry: no tone; anything else typed becomes a valid tone text.
+    const QString typed = currentText().trimmed();
+    if (typed.isEmpty() || findText(currentText(), Qt::MatchExactly) == 0) {
+        setCurrentIndex(0);
+        setEditText(itemText(0));
+    } else {
+        setEditText(ToneCodes::NormalizeToneText(typed));
+    }
+    lineEdit()->setModified(false);
+    emit committed();
 }
 
 bool ToneComboBox::eventFilter(QObject* watched, QEvent* event) {

@@ -19,10 +19,17 @@ class ToneComboBox : public QComboBox {
 
     /** Item 0 is selected and shown: no tone. */
     bool IsNone() const { return currentIndex() == 0 && currentText() == itemText(0); }
+    /** Sets a tone text and commits it as if the user had entered it. */
+    void Enter(const QString& text);
 
   signals:
     void doubleClicked();
+    /** An entry was picked or a typed text confirmed; the text is normalised by then. */
+    void committed();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void normalise();
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+class QComboBox;
+class QDialog;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+/** The pieces every dialog is built from, named by their component names. */
+namespace DialogParts {
+
+/** A fixed-size dialog with only a close box, its object name the window name. */
+void SetUp(QDialog* dialog, const char* name, const char* caption);
+/** A combo box that takes only entries of its list. */
+QComboBox* FixedList(const char* name, const QStringList& items, QWidget* parent);
+QLabel* Label(const char* name, const char* text, QWidget* parent);
+/** "&Ok" (btnOk) and "&Cancel" (btnCancel) at the right; cancel rejects the dialog. */
+QHBoxLayout* OkCancel(QDialog* dialog, QPushButton** ok);
+
+} // namespace DialogParts
