@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     TfMainFrm window(ctx, prompter, dialogs);
     prompter.SetParent(&window);
     dialogs.SetParent(&window);
+    window.resize(920, 680); // the size it keeps where nothing maximises it
     window.showMaximized();
 
     // The start-up benchmark asks for the time to a shown window and the memory held then.
