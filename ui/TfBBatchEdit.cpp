@@ -1,5 +1,6 @@
 #include "TfBBatchEdit.h"
 
+#include "ChannelSettingsControls.h"
 #include "ChannelSpinBox.h"
 #include "DialogParts.h"
 #include "FormTranslator.h"
@@ -26,7 +27,6 @@ using namespace ChannelEditing;
 
 namespace {
 
-constexpr int kNo = 1;
 constexpr double kKhzPerMhz = 1000.0;
 
 template <class W> W* named(W* w, const char* name) {
@@ -48,22 +48,7 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
     m_eSend->SetText(FormatFrequency(0));
     m_cbJg = DialogParts::FixedList("cbJg", {"25.0", "12.5", "6.25", "5.00"}, this);
     Tags::Set(m_cbJg, Tags::kNeverTranslate);
-    m_cbQT = new ToneComboBox("cbQT", ToneComboBox::Keys::DecimalOnly, this);
-    m_cbDQT = new ToneComboBox("cbDQT", ToneComboBox::Keys::DecimalOnly, this);
-    m_cbkz = DialogParts::FixedList("cbkz", {"Wide", "Narrow"}, this);
-    m_cbfsgl = DialogParts::FixedList("cbfsgl", {"Low", "High"}, this);
-    m_cbfsgl->setCurrentIndex(1);
-    auto* chsmtj = named(new QCheckBox("Scan Add", this), "chsmtj");
-    auto* chpppy = named(new QCheckBox("Beat Shift", this), "chpppy");
-    auto* chfm = named(new QCheckBox("Busy Lockout", this), "chfm");
-    m_cbsmtj = DialogParts::FixedList("cbsmtj", {"Yes", "No"}, this);
-    m_cbpppy = DialogParts::FixedList("cbpppy", {"Yes", "No"}, this);
-    m_cbfm = DialogParts::FixedList("cbfm", {"Yes", "No"}, this);
-    for (QComboBox* hidden : {m_cbsmtj, m_cbpppy, m_cbfm}) {
-        hidden->setCurrentIndex(kNo);
-        hidden->hide();
-    }
-
+    m_settings = new ChannelSettingsControls(this, ToneComboBox::Keys::DecimalOnly);
     auto* group = named(new QGroupBox("Channels", this), "GroupBox1");
     m_rall = named(new QRadioButton("&All Channel", group), "rall");
     m_rOne = named(new QRadioButton("&Channel", group), "rOne");
@@ -93,14 +78,12 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
     form->addRow(DialogParts::Label("Label1", "Incept RX Frequency(MHz)", this), m_eReceive);
     form->addRow(DialogParts::Label("Label2", "Incept TX Frequency(MHz)", this), m_eSend);
     form->addRow(DialogParts::Label("Label3", "Frequency Step(KHz)", this), m_cbJg);
-    form->addRow(DialogParts::Label("Label6", "QT/DQT Decode", this), m_cbQT);
-    form->addRow(DialogParts::Label("Label7", "QT/DQT Encode", this), m_cbDQT);
-    form->addRow(DialogParts::Label("Label11", "Wide/Narrow", this), m_cbkz);
-    form->addRow(DialogParts::Label("Label10", "TX Power", this), m_cbfsgl);
-    auto* switches = new QHBoxLayout;
-    for (QCheckBox* box : {chsmtj, chpppy, chfm})
-        switches->addWidget(box);
-    form->addRow(switches);
+    m_settings->AddRows(form,
+                        {{{"Label6", "QT/DQT Decode"},
+                          {"Label7", "QT/DQT Encode"},
+                          {"Label11", "Wide/Narrow"},
+                          {"Label10", "TX Power"}}},
+                        this);
     auto* rangeRow = new QHBoxLayout(range);
     rangeRow->setContentsMargins(0, 0, 0, 0);
     rangeRow->addWidget(DialogParts::Label("Label4", "&From", range));
@@ -132,17 +115,11 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
             if (const auto value = edit->Value())
                 edit->SetText(FormatFrequency(SnapFrequency(*value)));
         });
-    for (ToneComboBox* tone : {m_cbQT, m_cbDQT}) {
+    for (ToneComboBox* tone : {m_settings->Decode(), m_settings->Encode()})
         connect(tone, &ToneComboBox::doubleClicked, this, [this, tone] {
             if (const QString picked = PickTone(); !picked.isEmpty())
                 tone->Enter(picked);
         });
-    }
-    const std::pair<QCheckBox*, QComboBox*> pairs[] = {
-        {chsmtj, m_cbsmtj}, {chpppy, m_cbpppy}, {chfm, m_cbfm}};
-    for (auto [box, hidden] : pairs)
-        connect(box, &QCheckBox::clicked, hidden,
-                [box, hidden] { hidden->setCurrentIndex(box->isChecked() ? 0 : kNo); });
 
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);
@@ -195,13 +172,7 @@ void TfBBatchEdit::fillChannels(double rx, double tx) {
         ChannelValues c;
         c.rx = SnapFrequency(rx);
         c.tx = SnapFrequency(tx);
-        c.decodeTone = m_cbQT->IsNone() ? QString() : m_cbQT->currentText();
-        c.encodeTone = m_cbDQT->IsNone() ? QString() : m_cbDQT->currentText();
-        c.power = m_cbfsgl->currentIndex();
-        c.bandwidth = m_cbkz->currentIndex();
-        c.scanAdd = m_cbsmtj->currentIndex();
-        c.beatShift = m_cbpppy->currentIndex();
-        c.busyLockout = m_cbfm->currentIndex();
+        m_settings->Fill(c);
         m_store.SetChannelRow(n, c);
         m_ctx.all().Changed = true;
         rx += step;

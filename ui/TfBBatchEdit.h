@@ -5,14 +5,13 @@
 #include <functional>
 
 class AppContext;
+class ChannelSettingsControls;
 class ChannelStore;
 class FrequencyEdit;
 class Prompter;
-class QCheckBox;
 class QComboBox;
 class QRadioButton;
 class QSpinBox;
-class ToneComboBox;
 
 /**
  * "Batch Channel Edit": fills all channels, or a run of them, with stepped
@@ -41,13 +40,7 @@ class TfBBatchEdit : public QDialog {
     FrequencyEdit* m_eReceive;
     FrequencyEdit* m_eSend;
     QComboBox* m_cbJg;
-    ToneComboBox* m_cbQT;
-    ToneComboBox* m_cbDQT;
-    QComboBox* m_cbkz;
-    QComboBox* m_cbfsgl;
-    QComboBox* m_cbsmtj;
-    QComboBox* m_cbpppy;
-    QComboBox* m_cbfm;
+    ChannelSettingsControls* m_settings;
     QRadioButton* m_rall;
     QRadioButton* m_rOne;
     QRadioButton* m_rdesc;

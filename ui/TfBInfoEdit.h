@@ -5,13 +5,11 @@
 #include <functional>
 
 class AppContext;
+class ChannelSettingsControls;
 class ChannelStore;
 class FrequencyEdit;
 class Prompter;
-class QCheckBox;
-class QComboBox;
 class QSpinBox;
-class ToneComboBox;
 
 /**
  * "Channel Edit": one channel of the channel table at a time in ordinary
@@ -38,7 +36,6 @@ class TfBInfoEdit : public QDialog {
     void writeBack();
     void rxChanged();
     void txChanged();
-    void switchClicked(QCheckBox* box, QComboBox* hidden);
     int channel() const;
 
     AppContext& m_ctx;
@@ -48,16 +45,7 @@ class TfBInfoEdit : public QDialog {
     FrequencyEdit* m_eReceive;
     QWidget* m_pMain;
     FrequencyEdit* m_eSend;
-    ToneComboBox* m_cbQT;
-    ToneComboBox* m_cbDQT;
-    QComboBox* m_cbkz;
-    QComboBox* m_cbfsgl;
-    QCheckBox* m_chsmtj;
-    QCheckBox* m_chpppy;
-    QCheckBox* m_chfm;
-    QComboBox* m_cbsmtj;
-    QComboBox* m_cbpppy;
-    QComboBox* m_cbfm;
+    ChannelSettingsControls* m_settings;
     bool m_loading = false;
     bool m_txGuard = false;
 };
