@@ -98,15 +98,16 @@ int main(int argc, char** argv) {
         }
         const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
         for (int run = 0; run < runs; ++run) {
-            const double read = realSeconds(RadioSession(ctx.models(), ctx.bands()), device,
-                                            ctx.texts());
-            const double write = realSeconds(
-                RadioSession(ctx.models(), *ctx.models().Item(0), writeRecords), device,
-                ctx.texts());
-            std::printf("pacing %-3s  read %.3f s  ratio %.3f (to pauses %.3f)   write %.3f s  ratio "
-                        "%.3f (to pauses %.3f)\n",
-                        paced ? "on" : "off", read, read / leastRead, read / pausesRead, write,
-                        write / leastWrite, write / pausesWrite);
+            const double read =
+                realSeconds(RadioSession(ctx.models(), ctx.bands()), device, ctx.texts());
+            const double write =
+                realSeconds(RadioSession(ctx.models(), *ctx.models().Item(0), writeRecords), device,
+                            ctx.texts());
+            std::printf(
+                "pacing %-3s  read %.3f s  ratio %.3f (to pauses %.3f)   write %.3f s  ratio "
+                "%.3f (to pauses %.3f)\n",
+                paced ? "on" : "off", read, read / leastRead, read / pausesRead, write,
+                write / leastWrite, write / pausesWrite);
             if (read < 0 || write < 0)
                 status = 1;
         }

@@ -139,5 +139,5 @@ int WriteCommand::run(const QStringList& args, const QString& appDir) {
         return ExitCode::kPortFailed;
     RadioSession session(ws.ctx.models(), *ws.ctx.all().CurrentModel, std::move(records));
     return runSession(ws, session, port) == SessionOutcome::Completed ? ExitCode::kOk
-                                                                     : ExitCode::kSessionFailed;
+                                                                      : ExitCode::kSessionFailed;
 }

@@ -29,7 +29,8 @@ QString usage(const std::vector<std::unique_ptr<CliCommand>>& commands) {
                                   "COMMAND ARGS\n\nCommands:\n")
                        .arg(QLatin1String(QX7_VERSION));
     for (const auto& c : commands)
-        text += QStringLiteral("  %1 %2\n      %3\n").arg(c->name(), c->synopsis(), c->description());
+        text +=
+            QStringLiteral("  %1 %2\n      %3\n").arg(c->name(), c->synopsis(), c->description());
     text += "\nExit status: 0 success, 1 wrong usage, 2 a file or its content is not acceptable,\n"
             "3 a radio session failed, 4 the port cannot be opened.\n"
             "--home DIR (or QX7_HOME) names the folder of SysInfo.Ini and the language files.\n";

@@ -27,7 +27,9 @@ PseudoTerminal::PseudoTerminal() {
     fcntl(m_slave, F_SETFD, FD_CLOEXEC);
 }
 
-PseudoTerminal::~PseudoTerminal() { HangUp(); }
+PseudoTerminal::~PseudoTerminal() {
+    HangUp();
+}
 
 QByteArray PseudoTerminal::Read(int timeoutMs) {
     QByteArray out;
@@ -55,7 +57,8 @@ void PseudoTerminal::Write(const QByteArray& bytes) {
     if (m_master < 0)
         return;
     if (!m_paced) {
-        const ssize_t ignored = ::write(m_master, bytes.constData(), static_cast<size_t>(bytes.size()));
+        const ssize_t ignored =
+            ::write(m_master, bytes.constData(), static_cast<size_t>(bytes.size()));
         (void)ignored;
         return;
     }

@@ -26,7 +26,8 @@ int commandLength(char c) {
 
 } // namespace
 
-SimulatedRadio::SimulatedRadio(QString modelCode) : SimulatedRadio(std::move(modelCode), Faults()) {}
+SimulatedRadio::SimulatedRadio(QString modelCode)
+    : SimulatedRadio(std::move(modelCode), Faults()) {}
 
 SimulatedRadio::SimulatedRadio(QString modelCode, Faults faults)
     : m_modelCode(std::move(modelCode)), m_faults(faults), m_image(kImageSize, '\xFF') {}
@@ -128,10 +129,10 @@ void SimulatedRadio::command(Reply& reply) {
 }
 
 QByteArray SimulatedRadio::ImageFromDataFile(const QByteArray& file, const TMacList& models,
-                                            QString* error) {
+                                             QString* error) {
     TFrqList noBands;
-    const DataFile::Decoded d = DataFile::Decode(file, QStringLiteral("the image file"), models,
-                                                 noBands);
+    const DataFile::Decoded d =
+        DataFile::Decode(file, QStringLiteral("the image file"), models, noBands);
     if (d.failure != DataFile::Failure::None) {
         if (error)
             *error = d.error;
@@ -142,7 +143,8 @@ QByteArray SimulatedRadio::ImageFromDataFile(const QByteArray& file, const TMacL
     for (const MapEntry& e : map.FileOrder()) {
         if (e.radioAddress <= 0 || e.radioAddress + kRecordSize > kImageSize)
             continue; // record 0 of a radio is not the file's header
-        image.replace(e.radioAddress, kRecordSize, file.mid(e.fileRecord * kRecordSize, kRecordSize));
+        image.replace(e.radioAddress, kRecordSize,
+                      file.mid(e.fileRecord * kRecordSize, kRecordSize));
     }
     return image;
 }

@@ -16,7 +16,9 @@ namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
 
-void onSignal(int) { g_stop = 1; }
+void onSignal(int) {
+    g_stop = 1;
+}
 
 int intOption(const QCommandLineParser& p, const QCommandLineOption& o) {
     return p.isSet(o) ? p.value(o).toInt() : -1;
@@ -45,16 +47,14 @@ int main(int argc, char** argv) {
     const QCommandLineOption pace("pace", "Pace every byte at 9600 baud, 11 bits a byte.");
     const QCommandLineOption once("once", "Exit after the first session.");
     const QCommandLineOption silent("silent-after", "Stop answering after N data commands.", "N");
-    const QCommandLineOption wrongAck("wrong-ack-after",
-                                      "Answer acknowledgements with 0x15 after N data commands.",
-                                      "N");
-    const QCommandLineOption hangup("hangup-after",
-                                    "Close the line, as an unplugged cable, after N data commands.",
-                                    "N");
+    const QCommandLineOption wrongAck(
+        "wrong-ack-after", "Answer acknowledgements with 0x15 after N data commands.", "N");
+    const QCommandLineOption hangup(
+        "hangup-after", "Close the line, as an unplugged cable, after N data commands.", "N");
     const QCommandLineOption extra("extra-bytes", "Send N more bytes with every answer.", "N");
     const QCommandLineOption stray("stray-byte", "Send a stray byte before the handshake's 0x06.");
-    parser.addOptions({model, image, dump, link, pace, once, silent, wrongAck, hangup, extra,
-                       stray});
+    parser.addOptions(
+        {model, image, dump, link, pace, once, silent, wrongAck, hangup, extra, stray});
     parser.process(app);
 
     SimulatedRadio::Faults faults;
@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
         }
         AppContext ctx(ResolveAppDir());
         QString error;
-        const QByteArray loaded = SimulatedRadio::ImageFromDataFile(file.readAll(), ctx.models(),
-                                                                    &error);
+        const QByteArray loaded =
+            SimulatedRadio::ImageFromDataFile(file.readAll(), ctx.models(), &error);
         if (loaded.isEmpty()) {
             fail(error);
             return 2;
@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
         if (reply.sessionEnded) {
             if (parser.isSet(dump)) {
                 QFile out(parser.value(dump));
-                if (!out.open(QIODevice::WriteOnly) || out.write(radio.Image()) != radio.Image().size())
+                if (!out.open(QIODevice::WriteOnly) ||
+                    out.write(radio.Image()) != radio.Image().size())
                     fail(QStringLiteral("cannot write %1.").arg(out.fileName()));
             }
             if (parser.isSet(once))

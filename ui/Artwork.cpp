@@ -4,7 +4,9 @@
 #include <QSvgRenderer>
 
 // Resources of a static library are registered by hand, once.
-static void initResources() { Q_INIT_RESOURCE(qx7); }
+static void initResources() {
+    Q_INIT_RESOURCE(qx7);
+}
 
 namespace Artwork {
 
@@ -38,15 +40,19 @@ QIcon icon(const QString& path) {
 } // namespace
 
 QIcon ToolImage(int index) {
-    static const char* const names[] = {"new", "open", "print", "save", "radio",
-                                        "write", "help", "read", "edit"};
+    static const char* const names[] = {"new",   "open", "print", "save", "radio",
+                                        "write", "help", "read",  "edit"};
     if (index < 0 || index > 8)
         return {};
     return icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(names[index])));
 }
 
-QPixmap Background() { return render(QStringLiteral(":/background.svg"), QSize(200, 150)); }
+QPixmap Background() {
+    return render(QStringLiteral(":/background.svg"), QSize(200, 150));
+}
 
-QIcon AppIcon() { return icon(QStringLiteral(":/qx7.svg")); }
+QIcon AppIcon() {
+    return icon(QStringLiteral(":/qx7.svg"));
+}
 
 } // namespace Artwork

@@ -57,8 +57,7 @@ void ChannelSettingsControls::AddRows(QFormLayout* form, const Labels& labels,
                                       QWidget* labelParent) {
     QWidget* fields[] = {m_decode, m_encode, m_bandwidth, m_power};
     for (size_t i = 0; i < labels.size(); ++i)
-        form->addRow(DialogParts::Label(labels[i].first, labels[i].second, labelParent),
-                     fields[i]);
+        form->addRow(DialogParts::Label(labels[i].first, labels[i].second, labelParent), fields[i]);
     auto* row = new QHBoxLayout;
     for (const Switch& s : m_switches)
         row->addWidget(s.box);

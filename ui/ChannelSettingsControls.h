@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/TBWriteRead.h"
 #include "ToneComboBox.h"
+#include "image/TBWriteRead.h"
 
 #include <QObject>
 

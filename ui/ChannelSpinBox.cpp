@@ -16,4 +16,6 @@ int ChannelSpinBox::valueFromText(const QString& text) const {
     return static_cast<int>(std::clamp<long>(rounded, minimum(), maximum()));
 }
 
-void ChannelSpinBox::fixup(QString& input) const { input = QString::number(valueFromText(input)); }
+void ChannelSpinBox::fixup(QString& input) const {
+    input = QString::number(valueFromText(input));
+}

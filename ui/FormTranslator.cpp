@@ -86,13 +86,14 @@ bool TranslateForm(QWidget* window, const QString& appDir, const QString& langua
         } else if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
             for (int i = 0; i < tabs->count(); ++i)
                 if (QWidget* page = tabs->widget(i); !page->objectName().isEmpty())
-                    tabs->setTabText(i, read(page->objectName() + QStringLiteral(".Caption"),
-                                             tabs->tabText(i)));
+                    tabs->setTabText(
+                        i, read(page->objectName() + QStringLiteral(".Caption"), tabs->tabText(i)));
         } else if (auto* list = qobject_cast<QListWidget*>(object)) {
             if (tag == Tags::kNeverTranslate)
                 continue;
             for (int i = 0; i < list->count(); ++i)
-                list->item(i)->setText(read(name + '.' + QString::number(i), list->item(i)->text()));
+                list->item(i)->setText(
+                    read(name + '.' + QString::number(i), list->item(i)->text()));
         }
     }
     return true;

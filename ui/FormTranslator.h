@@ -13,5 +13,4 @@ class QWidget;
  * key leaves the text as it is. With itemLists off, combo box lists are left
  * alone. Tag -2 keeps a list untranslated, -3 translates only its entry 0.
  */
-bool TranslateForm(QWidget* window, const QString& appDir, const QString& language,
-                   bool itemLists);
+bool TranslateForm(QWidget* window, const QString& appDir, const QString& language, bool itemLists);

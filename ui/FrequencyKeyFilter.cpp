@@ -5,7 +5,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-KeyFilter::KeyFilter(Filter filter, QObject* parent) : QObject(parent), m_filter(std::move(filter)) {}
+KeyFilter::KeyFilter(Filter filter, QObject* parent)
+    : QObject(parent), m_filter(std::move(filter)) {}
 
 KeyFilter* KeyFilter::Frequency(QObject* parent) {
     return new KeyFilter(&ToneCodes::FilterFrequencyKey, parent);

@@ -24,4 +24,6 @@ HelpWindow::HelpWindow(const QString& title, const QString& language, QWidget* p
     resize(720, 640);
 }
 
-QString HelpWindow::Text() const { return m_browser->toPlainText(); }
+QString HelpWindow::Text() const {
+    return m_browser->toPlainText();
+}

@@ -16,15 +16,16 @@ class PrintData {
   public:
     /** What the main window and the channel table show. */
     struct Sources {
-        QString modelCaption;   // lMode
-        QString bandCaption;    // Label4
-        QString bandText;       // stFreq
-        QStringList titles;     // the ten column titles of the channel table
+        QString modelCaption; // lMode
+        QString bandCaption;  // Label4
+        QString bandText;     // stFreq
+        QStringList titles;   // the ten column titles of the channel table
     };
 
     static void Prepare(AppContext& ctx, const ChannelStore& store, const Sources& sources);
 
   private:
     static void addFunctionRows(AppContext& ctx);
-    static void addChannelRows(AppContext& ctx, const ChannelStore& store, const QStringList& titles);
+    static void addChannelRows(AppContext& ctx, const ChannelStore& store,
+                               const QStringList& titles);
 };

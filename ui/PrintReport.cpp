@@ -23,10 +23,10 @@ QString cell(const QString& text, bool label) {
 std::unique_ptr<QTextDocument> PrintReport::Build(const PrintTables& tables) {
     QString html = QStringLiteral("<html><body style=\"font-size:10pt;\">");
     for (const PrintTables::HeaderRow& h : tables.Header()) {
-        html += QStringLiteral("<h1>%1</h1><p>%2 <b>%3</b>&nbsp;&nbsp;&nbsp;&nbsp;%4 <b>%5</b></p>")
-                    .arg(h.Title.toHtmlEscaped(), h.AField.toHtmlEscaped(),
-                         h.AValue.toHtmlEscaped(), h.CField.toHtmlEscaped(),
-                         h.CValue.toHtmlEscaped());
+        html +=
+            QStringLiteral("<h1>%1</h1><p>%2 <b>%3</b>&nbsp;&nbsp;&nbsp;&nbsp;%4 <b>%5</b></p>")
+                .arg(h.Title.toHtmlEscaped(), h.AField.toHtmlEscaped(), h.AValue.toHtmlEscaped(),
+                     h.CField.toHtmlEscaped(), h.CValue.toHtmlEscaped());
     }
     QString group;
     bool open = false;
@@ -44,8 +44,8 @@ std::unique_ptr<QTextDocument> PrintReport::Build(const PrintTables& tables) {
                               item.BField.isEmpty() && item.BValue.isEmpty();
         if (groupRow)
             continue;
-        const bool heading = item.AValue.isEmpty() && item.BField.isEmpty() &&
-                             item.TypeID == PrintTables::kChannels;
+        const bool heading =
+            item.AValue.isEmpty() && item.BField.isEmpty() && item.TypeID == PrintTables::kChannels;
         if (heading) {
             html += QStringLiteral("<tr><td colspan=\"4\" style=\"background:#e8eef5;\"><b>%1</b>"
                                    "</td></tr>")

@@ -31,7 +31,9 @@ SessionDialog::SessionDialog(AppContext& ctx, Prompter& prompter, const char* na
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, false);
 }
 
-SessionDialog::~SessionDialog() { stop(); }
+SessionDialog::~SessionDialog() {
+    stop();
+}
 
 bool SessionDialog::OpenPort(bool flush) {
     const RadioPort::OpenResult opened =
@@ -39,9 +41,8 @@ bool SessionDialog::OpenPort(bool flush) {
     if (opened)
         return true;
     // Lack of permission has a fix the user can apply; every other failure is LPortError.
-    const QString text = opened.failure == RadioPort::Failure::Permission
-                             ? opened.detail
-                             : m_ctx.texts().LPortError;
+    const QString text =
+        opened.failure == RadioPort::Failure::Permission ? opened.detail : m_ctx.texts().LPortError;
     m_prompter.ShowPrompt(m_ctx.texts().Confirmation, text, Prompt::kInfo);
     return false;
 }

@@ -14,7 +14,11 @@ constexpr int kNeverTranslate = -2;
 /** A list of which only entry 0 is translated. */
 constexpr int kFirstEntryOnly = -3;
 
-inline void Set(QObject* object, int tag) { object->setProperty("Tag", tag); }
-inline int Of(const QObject* object) { return object->property("Tag").toInt(); }
+inline void Set(QObject* object, int tag) {
+    object->setProperty("Tag", tag);
+}
+inline int Of(const QObject* object) {
+    return object->property("Tag").toInt();
+}
 
 } // namespace Tags

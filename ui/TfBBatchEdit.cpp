@@ -142,14 +142,12 @@ bool TfBBatchEdit::validateBatch(double* rx, double* tx) {
     if (m_rOne->isChecked()) {
         const TALL& all = m_ctx.all();
         if (m_seFrom->value() > m_seTo->value()) {
-            m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().FChBigT,
-                                  Prompt::kInfo);
+            m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().FChBigT, Prompt::kInfo);
             return false;
         }
         for (double mhz : {*rx, *tx}) {
             if (mhz > all.ModelHigh || mhz < all.ModelLow) {
-                m_prompter.ShowPrompt(m_ctx.texts().Caution, m_ctx.texts().ErrRange,
-                                      Prompt::kInfo);
+                m_prompter.ShowPrompt(m_ctx.texts().Caution, m_ctx.texts().ErrRange, Prompt::kInfo);
                 return false;
             }
         }

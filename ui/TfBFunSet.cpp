@@ -32,17 +32,32 @@ struct List {
 
 const QList<List>& lists() {
     static const QList<List> all = {
-        {"cbSQvelch", "Label1", "Squelch level", &TFun::SquelchLevel,
-         {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, Tags::kNeverTranslate},
-        {"cbMonikey", "Label2", "Side Key", &TFun::SideKey,
-         {"Off", "Monmome", "H/L Power", "Alarm"}, 0},
-        {"cbTxTimeout", "Label3", "TX Time Out", &TFun::TxTimeOut,
+        {"cbSQvelch",
+         "Label1",
+         "Squelch level",
+         &TFun::SquelchLevel,
+         {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"},
+         Tags::kNeverTranslate},
+        {"cbMonikey",
+         "Label2",
+         "Side Key",
+         &TFun::SideKey,
+         {"Off", "Monmome", "H/L Power", "Alarm"},
+         0},
+        {"cbTxTimeout",
+         "Label3",
+         "TX Time Out",
+         &TFun::TxTimeOut,
          {"Off", "30", "60", "90", "120", "150", "180", "210", "240", "270", "300"},
          Tags::kFirstEntryOnly},
         {"cxScan", "Label5", "Scan", &TFun::Scan, {"Off", "On"}, 0},
         {"cxWaveof", "Label4", "Voice", &TFun::Voice, {"Off", "On"}, 0},
-        {"cbVoice", "Label10", "Voice Annunciation", &TFun::VoiceAnnunciation,
-         {"English", "Chinese"}, 0},
+        {"cbVoice",
+         "Label10",
+         "Voice Annunciation",
+         &TFun::VoiceAnnunciation,
+         {"English", "Chinese"},
+         0},
         {"cxAlt", "Label6", "Incept Alarm", &TFun::InceptAlarm, {"Off", "On"}, 0},
         {"cxFM", "Label7", "FM", &TFun::FM, {"Interdict", "Turn on"}, 0},
     };
@@ -175,8 +190,8 @@ void TfBFunSet::ok() {
     }
     for (const Flag& f : kFlags) {
         const QCheckBox* box = findChild<QCheckBox*>(f.box);
-        const bool kept = !box->property("touched").toBool() && fun.*f.field != 0 &&
-                          fun.*f.field != 1;
+        const bool kept =
+            !box->property("touched").toBool() && fun.*f.field != 0 && fun.*f.field != 1;
         if (!kept)
             fun.*f.field = box->isChecked() ? 1 : 0;
     }
@@ -195,7 +210,9 @@ QString TfBFunSet::Shown(const char* name) const {
     return {};
 }
 
-QCheckBox* TfBFunSet::Check(const char* name) const { return findChild<QCheckBox*>(name); }
+QCheckBox* TfBFunSet::Check(const char* name) const {
+    return findChild<QCheckBox*>(name);
+}
 
 QString TfBFunSet::Caption(const char* name) const {
     const auto* label = findChild<QLabel*>(name);

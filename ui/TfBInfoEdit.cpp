@@ -79,7 +79,9 @@ TfBInfoEdit::TfBInfoEdit(AppContext& ctx, ChannelStore& store, Prompter& prompte
     loadChannel();
 }
 
-int TfBInfoEdit::channel() const { return m_sexd->value(); }
+int TfBInfoEdit::channel() const {
+    return m_sexd->value();
+}
 
 void TfBInfoEdit::loadChannel() {
     const int n = channel();

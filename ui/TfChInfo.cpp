@@ -1,14 +1,14 @@
 #include "TfChInfo.h"
 
 #include "ChannelTableModel.h"
+#include "DialogParts.h"
 #include "FormTranslator.h"
 #include "FrequencyDelegate.h"
-#include "FrequencyKeyFilter.h"
 #include "Tags.h"
+#include "ToneComboBox.h"
 #include "app/AppContext.h"
 #include "channels/ChannelEditing.h"
 #include "channels/ChannelStore.h"
-#include "channels/ToneCodes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,9 +28,36 @@ constexpr int kRowPixelsForHeight = 30;
 constexpr int kEditorOffset = 2;
 
 const char* const kColumnList[] = {
-    "Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec", "QT/DQT Enc", "TX Power", "W/N",
-    "Scan Add", "Beat Shift", "Busy Lockout", "80", "90", "90", "80", "80", "70", "70", "70",
-    "70", "80", "2", "3", "3", "3", "3", "2", "2", "2", "2", "2",
+    "Channel No.",
+    "RX Frequency",
+    "TX Frequency",
+    "QT/DQT Dec",
+    "QT/DQT Enc",
+    "TX Power",
+    "W/N",
+    "Scan Add",
+    "Beat Shift",
+    "Busy Lockout",
+    "80",
+    "90",
+    "90",
+    "80",
+    "80",
+    "70",
+    "70",
+    "70",
+    "70",
+    "80",
+    "2",
+    "3",
+    "3",
+    "3",
+    "3",
+    "2",
+    "2",
+    "2",
+    "2",
+    "2",
 };
 
 } // namespace
@@ -71,11 +98,11 @@ TfChInfo::TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWi
         m_columnList->addItem(QString::fromLatin1(line));
     m_columnList->hide();
 
-    m_cbQT = makeEditor("cbQT", ToneCodes::ToneList("None"), true);
-    m_cbDQT = makeEditor("cbDQT", ToneCodes::ToneList("None"), true);
-    m_cbfsgl = makeEditor("cbfsgl", {"Low", "High"}, false);
-    m_cbkz = makeEditor("cbkz", {"Wide", "Narrow"}, false);
-    m_cbHave = makeEditor("cbHave", {"Yes", "No"}, false);
+    m_cbQT = makeToneEditor("cbQT");
+    m_cbDQT = makeToneEditor("cbDQT");
+    m_cbfsgl = makeListEditor("cbfsgl", {"Low", "High"});
+    m_cbkz = makeListEditor("cbkz", {"Wide", "Narrow"});
+    m_cbHave = makeListEditor("cbHave", {"Yes", "No"});
 
     PickTone = [] { return QString(); };
 
@@ -91,24 +118,29 @@ TfChInfo::TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWi
             [this](const QModelIndex& index) { onPressed(index.row() + 1, index.column() + 1); });
 }
 
-QComboBox* TfChInfo::makeEditor(const char* name, const QStringList& list, bool tone) {
-    auto* combo = new QComboBox(m_grid->viewport());
-    combo->setObjectName(name);
-    combo->addItems(list);
-    combo->setEditable(tone);
+QComboBox* TfChInfo::makeToneEditor(const char* name) {
+    auto* combo = new ToneComboBox(name, ToneComboBox::Keys::Tone, m_grid->viewport());
+    combo->hide();
+    combo->installEventFilter(this);
+    combo->lineEdit()->installEventFilter(this);
+    // Every change reaches the cell at once, normalised; the editor shows what was typed.
+    connect(combo, &QComboBox::editTextChanged, this, [this, combo] { commitEditor(combo); });
+    connect(combo, &ToneComboBox::doubleClicked, this, [this, combo] {
+        const QString tone = PickTone();
+        if (tone.isEmpty())
+            return;
+        m_store.SetCellText(m_row, m_col, tone);
+        combo->setEditText(tone); // commits once more and marks the codeplug changed
+    });
+    return combo;
+}
+
+QComboBox* TfChInfo::makeListEditor(const char* name, const QStringList& list) {
+    QComboBox* combo = DialogParts::FixedList(name, list, m_grid->viewport());
     combo->setMaxVisibleItems(20);
     combo->hide();
     combo->installEventFilter(this);
-    if (tone) {
-        Tags::Set(combo, Tags::kFirstEntryOnly);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr); // what is typed is what counts, not the list's completion
-        combo->lineEdit()->installEventFilter(KeyFilter::Tone(combo));
-        combo->lineEdit()->installEventFilter(this);
-        connect(combo, &QComboBox::editTextChanged, this, [this, combo] { commitEditor(combo); });
-    } else {
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { commitEditor(combo); });
-    }
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { commitEditor(combo); });
     return combo;
 }
 
@@ -158,7 +190,9 @@ void TfChInfo::RelabelCells() {
     m_ctx.all().Refreshing = false;
 }
 
-int TfChInfo::CurrentChannel() const { return std::max(1, m_row); }
+int TfChInfo::CurrentChannel() const {
+    return std::max(1, m_row);
+}
 
 void TfChInfo::SelectCell(int row, int col) {
     m_grid->setCurrentIndex(m_model->index(row - 1, col - 1));
@@ -169,8 +203,7 @@ void TfChInfo::onPressed(int row, int col) {
     m_row = row;
     m_col = col;
     const QModelIndex index = m_model->index(row - 1, col - 1);
-    if (col == ChannelStore::ColRx ||
-        (col == ChannelStore::ColTx && m_store.IsPresent(row))) {
+    if (col == ChannelStore::ColRx || (col == ChannelStore::ColTx && m_store.IsPresent(row))) {
         hideEditors();
         m_grid->edit(index);
         return;
@@ -182,7 +215,8 @@ void TfChInfo::ShowCellEditor() {
     hideEditors();
     const int row = m_row;
     const int col = m_col;
-    if (row < 1 || row > m_store.RowCount() || col <= ChannelStore::ColTx || !m_store.IsPresent(row))
+    if (row < 1 || row > m_store.RowCount() || col <= ChannelStore::ColTx ||
+        !m_store.IsPresent(row))
         return;
     QComboBox* editor = nullptr;
     switch (col) {
@@ -264,16 +298,6 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
-    case QEvent::MouseButtonDblClick:
-        if (combo == m_cbQT || combo == m_cbDQT) {
-            const QString tone = PickTone();
-            if (!tone.isEmpty()) {
-                m_store.SetCellText(m_row, m_col, tone);
-                combo->setEditText(tone); // commits once more and marks the codeplug changed
-            }
-            return true;
-        }
-        break;
     default:
         break;
     }

@@ -54,7 +54,8 @@ class TfChInfo : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QComboBox* makeEditor(const char* name, const QStringList& items, bool tone);
+    QComboBox* makeToneEditor(const char* name);
+    QComboBox* makeListEditor(const char* name, const QStringList& list);
     void applyColumns();
     void onPressed(int row, int col);
     void commitEditor(QComboBox* editor);

@@ -15,8 +15,8 @@
 namespace {
 
 std::optional<QChar> messageKey(QChar c) {
-    const bool plain = c == ' ' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
-                       (c >= 'a' && c <= 'z');
+    const bool plain =
+        c == ' ' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
     return plain ? std::optional<QChar>(c) : std::nullopt;
 }
 

@@ -5,7 +5,8 @@
 class AppContext;
 class QPlainTextEdit;
 
-/** The about box: six lines beside the icon and three more in the memo, all from the language file. */
+/** The about box: six lines beside the icon and three more in the memo, all from the language file.
+ */
 class TfFrmAbout : public QDialog {
     Q_OBJECT
 

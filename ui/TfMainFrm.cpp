@@ -1,12 +1,12 @@
 #include "TfMainFrm.h"
 
 #include "Artwork.h"
+#include "ChannelTableModel.h"
 #include "FormTranslator.h"
 #include "HelpWindow.h"
-#include "Tags.h"
-#include "ChannelTableModel.h"
 #include "PrintData.h"
 #include "PrintReport.h"
+#include "Tags.h"
 #include "TfBBatchEdit.h"
 #include "TfBFunSet.h"
 #include "TfBInfoEdit.h"
@@ -15,11 +15,11 @@
 #include "TfFrmAbout.h"
 #include "TfModel.h"
 #include "TfReadRadio.h"
+#include "TfSetLanguage.h"
 #include "TfSetPort.h"
 #include "TfTestFrequency.h"
-#include "TfWriteRadio.h"
-#include "TfSetLanguage.h"
 #include "TfToneOption.h"
+#include "TfWriteRadio.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"
 #include "app/Settings.h"
@@ -46,11 +46,30 @@
 namespace {
 
 enum Command {
-    kNew = 1, kOpen = 2, kSave = 3, kSaveAs = 4, kPrint = 7, kPrintPreview = 8, kModel = 9,
-    kChannelEdit = 10, kTestFrequency = 18, kEmbeddedMessage = 19, kRead = 20, kWrite = 21,
-    kTestOnline = 22, kPort = 24, kLanguage = 25, kCascade = 29, kTileHorizontally = 30,
-    kTileVertically = 31, kArrangeIcons = 32, kCloseAll = 33, kHelp = 34, kAbout = 35,
-    kBatchEdit = 36, kFunctionSetting = 37,
+    kNew = 1,
+    kOpen = 2,
+    kSave = 3,
+    kSaveAs = 4,
+    kPrint = 7,
+    kPrintPreview = 8,
+    kModel = 9,
+    kChannelEdit = 10,
+    kTestFrequency = 18,
+    kEmbeddedMessage = 19,
+    kRead = 20,
+    kWrite = 21,
+    kTestOnline = 22,
+    kPort = 24,
+    kLanguage = 25,
+    kCascade = 29,
+    kTileHorizontally = 30,
+    kTileVertically = 31,
+    kArrangeIcons = 32,
+    kCloseAll = 33,
+    kHelp = 34,
+    kAbout = 35,
+    kBatchEdit = 36,
+    kFunctionSetting = 37,
 };
 
 constexpr int kNoTag = 0;
@@ -75,7 +94,9 @@ struct Menu {
 };
 
 const Menu kMenus[] = {
-    {"nFile", "&File", true,
+    {"nFile",
+     "&File",
+     true,
      {{"N1", "&New", kNew, "Ctrl+N", true},
       {"O1", "&Open", kOpen, "Ctrl+O", true},
       {"S2", "&Save", kSave, "Ctrl+S", true},
@@ -85,7 +106,9 @@ const Menu kMenus[] = {
       {"V2", "Print Pre&view", kPrintPreview, "Ctrl+V", true},
       {"N3", nullptr, kNoTag, nullptr, true},
       {"nExit", "&Exit", kNoTag, "Ctrl+X", true}}},
-    {"nEdit", "&Edit", true,
+    {"nEdit",
+     "&Edit",
+     true,
      {{"E1", "&Channel Edit", kChannelEdit, "F11", true},
       {"E2", "&Batch Channel Edit", kBatchEdit, "F10", true},
       {"D1", nullptr, kNoTag, nullptr, true},
@@ -93,29 +116,39 @@ const Menu kMenus[] = {
       {"D5", nullptr, kNoTag, nullptr, false},
       {"E10", "&Test Frequency", kTestFrequency, nullptr, false},
       {"E11", "Embedded &Message", kEmbeddedMessage, nullptr, false}}},
-    {"nProgram", "&Program", true,
+    {"nProgram",
+     "&Program",
+     true,
      {{"R1", "&Read From Radio", kRead, "Ctrl+R", true},
       {"W2", "&Write To Radio", kWrite, "Ctrl+W", true},
       {"N2", nullptr, kNoTag, nullptr, true},
       {"T1", "&Test Online", kTestOnline, nullptr, false}}},
-    {"nSetup", "&Setup", true,
+    {"nSetup",
+     "&Setup",
+     true,
      {{"N4", "&Model Information", kModel, nullptr, true},
       {"N9", nullptr, kNoTag, nullptr, true},
       {"C2", "&Communication Port", kPort, nullptr, true},
       {"nLanguage", "Language File Setup", kLanguage, nullptr, true}}},
-    {"nView", "&View", true,
+    {"nView",
+     "&View",
+     true,
      {{"T4", "Tree &View", kNoTag, nullptr, false},
       {"N8", nullptr, kNoTag, nullptr, false},
       {"nCool", "&Toolbar", 27, nullptr, true},
       {"nBar", "&Status bar", 28, nullptr, true}}},
-    {"nWindow", "&Window", false,
+    {"nWindow",
+     "&Window",
+     false,
      {{"nC", "&Cascade", kCascade, nullptr, false},
       {"nH", "Tile Windows &Horizontally", kTileHorizontally, nullptr, false},
       {"nV", "Tile Windows &Vertically", kTileVertically, nullptr, false},
       {"npl", "&Arrange Icons", kArrangeIcons, nullptr, false},
       {"N13", nullptr, kNoTag, nullptr, false},
       {"nCloseAll", "Close All &Windows", kCloseAll, nullptr, false}}},
-    {"nHelp", "&Help", true,
+    {"nHelp",
+     "&Help",
+     true,
      {{"nHelpTopics", "&Help Topics", kHelp, nullptr, true},
       {"N10", nullptr, kNoTag, nullptr, true},
       {"nAbout", "About...", kAbout, nullptr, true}}},
@@ -232,8 +265,8 @@ void TfMainFrm::buildTopArea() {
     toolBar->setObjectName("tbar");
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolButton& b : kToolButtons) {
-        QAction* action = b.hint ? new QAction(Artwork::ToolImage(b.image), QString(), this)
-                                 : new QAction(this);
+        QAction* action =
+            b.hint ? new QAction(Artwork::ToolImage(b.image), QString(), this) : new QAction(this);
         action->setObjectName(b.name);
         action->setProperty("toolButton", true);
         action->setSeparator(b.hint == nullptr);
@@ -287,7 +320,9 @@ void TfMainFrm::buildStatusBar() {
     }
 }
 
-QAction* TfMainFrm::Item(const QString& name) const { return findChild<QAction*>(name); }
+QAction* TfMainFrm::Item(const QString& name) const {
+    return findChild<QAction*>(name);
+}
 
 QString TfMainFrm::StatusText(int panel) const {
     return m_panels.at(static_cast<size_t>(panel))->text();
@@ -416,8 +451,8 @@ void TfMainFrm::RunCommand(int tag) {
         break;
     }
     case kChannelEdit: {
-        TfBInfoEdit dialog(m_ctx, m_store, m_prompter,
-                           m_chInfo ? m_chInfo->CurrentChannel() : 1, this);
+        TfBInfoEdit dialog(m_ctx, m_store, m_prompter, m_chInfo ? m_chInfo->CurrentChannel() : 1,
+                           this);
         dialog.PickTone = [this] { return TfToneOption::PickTone(m_ctx, this); };
         dialog.exec();
         break;
@@ -489,8 +524,8 @@ void TfMainFrm::modelInformation() {
         return;
     // The old codeplug is offered for saving while it is still whole, before the
     // model switches; the New below then has nothing left to ask.
-    if (all.Changed &&
-        m_prompter.ShowPrompt(texts.Confirmation, texts.SaveProgram, Prompt::kYesNo) == Prompt::kYes)
+    if (all.Changed && m_prompter.ShowPrompt(texts.Confirmation, texts.SaveProgram,
+                                             Prompt::kYesNo) == Prompt::kYes)
         m_doc.Save();
     all.Changed = false;
     SelectModel(all, *m_ctx.models().FindByName(dialog.ModelName()));
@@ -505,10 +540,10 @@ void TfMainFrm::PreparePrintData() {
     sources.bandCaption = findChild<QLabel*>("Label4")->text();
     sources.bandText = m_stFreq->text();
     for (int c = 0; c < ChannelStore::kColumns; ++c)
-        sources.titles << (m_chInfo ? m_chInfo->Model()->headerData(c, Qt::Horizontal,
-                                                                    Qt::DisplayRole)
-                                          .toString()
-                                    : QString());
+        sources.titles
+            << (m_chInfo
+                    ? m_chInfo->Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()
+                    : QString());
     PrintData::Prepare(m_ctx, m_store, sources);
 }
 
@@ -521,7 +556,8 @@ void TfMainFrm::readFromRadio() {
 }
 
 void TfMainFrm::writeToRadio() {
-    TfWriteRadio dialog(m_ctx, m_prompter, [this] { return m_doc.RadioRecords(); }, this);
+    TfWriteRadio dialog(
+        m_ctx, m_prompter, [this] { return m_doc.RadioRecords(); }, this);
     dialog.exec();
 }
 
@@ -574,8 +610,8 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_ctx.all().Changed &&
-        m_prompter.ShowPrompt(texts.Confirmation, texts.SaveProgram, Prompt::kYesNo) == Prompt::kYes)
+    if (m_ctx.all().Changed && m_prompter.ShowPrompt(texts.Confirmation, texts.SaveProgram,
+                                                     Prompt::kYesNo) == Prompt::kYes)
         m_doc.Save();
     // FormClose: the settings of this run are kept.
     QString error;

@@ -27,8 +27,7 @@ class TfMainFrm : public QMainWindow {
     Q_OBJECT
 
   public:
-    TfMainFrm(AppContext& ctx, Prompter& prompter, FileDialogs& dialogs,
-              QWidget* parent = nullptr);
+    TfMainFrm(AppContext& ctx, Prompter& prompter, FileDialogs& dialogs, QWidget* parent = nullptr);
 
     /** The dispatcher: ends editing in the channel table, then runs the command of tag. */
     void RunCommand(int tag);

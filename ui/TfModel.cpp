@@ -65,5 +65,9 @@ void TfModel::modelChanged() {
     selectTextOrFirst(m_band, model->DefaultBand);
 }
 
-QString TfModel::ModelName() const { return m_model->currentText(); }
-QString TfModel::BandText() const { return m_band->currentText(); }
+QString TfModel::ModelName() const {
+    return m_model->currentText();
+}
+QString TfModel::BandText() const {
+    return m_band->currentText();
+}

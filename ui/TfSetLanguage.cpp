@@ -41,8 +41,8 @@ TfSetLanguage::TfSetLanguage(AppContext& ctx, QWidget* parent) : QDialog(parent)
     const IniFile settings(all.AppDir + QLatin1String(kSettingsFile));
     const QString section = QLatin1String(kSettingsSection);
     m_names->addItems(SplitBarList(settings.value(section, "Language", "Chinese|English")));
-    m_box->addItems(SplitBarList(
-        settings.value(section, all.LanguageName, QStringLiteral("中文|英文"))));
+    m_box->addItems(
+        SplitBarList(settings.value(section, all.LanguageName, QStringLiteral("中文|英文"))));
     if (all.LanguageIndex > 0)
         TranslateForm(this, all.AppDir, all.LanguageName, false);
     m_box->setCurrentIndex(all.LanguageIndex < m_box->count() ? all.LanguageIndex : -1);

@@ -37,8 +37,8 @@ TfSetPort::TfSetPort(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     for (const PortNames::Port& p : PortNames(ctx.all().AppDir).ListPorts())
         m_box->addItem(QStringLiteral("%1    %2").arg(p.name, p.device), p.name);
     m_box->setCurrentIndex(m_box->count() > 0 ? 0 : -1);
-    const int current = m_box->findData(ctx.all().PortName, Qt::UserRole, Qt::MatchExactly |
-                                                                             Qt::MatchCaseSensitive);
+    const int current = m_box->findData(ctx.all().PortName, Qt::UserRole,
+                                        Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (current >= 0)
         m_box->setCurrentIndex(current);
 }

@@ -1,7 +1,7 @@
 #include "TfTestFrequency.h"
 
-#include "FormTranslator.h"
 #include "DialogParts.h"
+#include "FormTranslator.h"
 #include "FrequencyDelegate.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"

@@ -137,9 +137,8 @@ void TfToneOption::fillGrids() {
             for (int r = 0; r < kDcsRows; ++r) {
                 const QString line = m_lbValue->item(kDcsFirstLine + kDcsRows * g + r)->text();
                 const QStringList parts = line.split('-');
-                const QString code = line.isEmpty()
-                                         ? QString()
-                                         : parts.value(1) + (page == 1 ? "N" : "I");
+                const QString code =
+                    line.isEmpty() ? QString() : parts.value(1) + (page == 1 ? "N" : "I");
                 m_grids[page]->setItem(r, 2 * g, cell(parts.value(0), kDcsIndex, false));
                 m_grids[page]->setItem(r, 2 * g + 1, cell(code, Qt::white, true));
             }
@@ -153,7 +152,9 @@ void TfToneOption::choosePage(int tag) {
     m_list->setEnabled(true);
 }
 
-QTableWidget* TfToneOption::Page(int tag) const { return m_grids[tag]; }
+QTableWidget* TfToneOption::Page(int tag) const {
+    return m_grids[tag];
+}
 
 void TfToneOption::ChooseCell(QTableWidget* grid, int row, int column) {
     if (grid->isHidden())

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::optional<QChar> decimalOnly(QChar c) { return c == ',' ? QChar('.') : c; }
+std::optional<QChar> decimalOnly(QChar c) {
+    return c == ',' ? QChar('.') : c;
+}
 
 } // namespace
 

@@ -7,7 +7,9 @@
 
 namespace {
 
-QByteArray trimmed(const QByteArray& b) { return b.trimmed(); }
+QByteArray trimmed(const QByteArray& b) {
+    return b.trimmed();
+}
 
 bool isComment(const QByteArray& line) {
     const QByteArray t = line.trimmed();
@@ -66,7 +68,9 @@ QByteArray cutToBytes(const QByteArray& value, int max, bool gbk) {
 
 } // namespace
 
-IniFile::IniFile(QString path) : m_path(std::move(path)) { load(); }
+IniFile::IniFile(QString path) : m_path(std::move(path)) {
+    load();
+}
 
 void IniFile::load() {
     QFile file(m_path);

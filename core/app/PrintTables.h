@@ -18,13 +18,13 @@ class PrintTables {
     static constexpr int kChannels = 8;
 
     struct HeaderRow {
-        QString Title;   // 20
-        QString AField;  // 100
-        QString AValue;  // 100
-        QString BField;  // 100
-        QString BValue;  // 100
-        QString CField;  // 30
-        QString CValue;  // 30
+        QString Title;                 // 20
+        QString AField;                // 100
+        QString AValue;                // 100
+        QString BField;                // 100
+        QString BValue;                // 100
+        QString CField;                // 30
+        QString CValue;                // 30
         std::optional<QString> DFiled; // 30, not set
         std::optional<QString> DValue; // 30, not set
     };

@@ -7,7 +7,9 @@
 
 namespace {
 
-QString settingsPath(const TALL& all) { return all.AppDir + QLatin1String(kSettingsFile); }
+QString settingsPath(const TALL& all) {
+    return all.AppDir + QLatin1String(kSettingsFile);
+}
 
 } // namespace
 

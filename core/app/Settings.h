@@ -23,4 +23,6 @@ bool WriteSettings(const TALL& all, QString* error);
 QStringList SplitBarList(QString text);
 
 /** a when the flag is set, else b. */
-inline QString IfElseStr(bool flag, const QString& a, const QString& b) { return flag ? a : b; }
+inline QString IfElseStr(bool flag, const QString& a, const QString& b) {
+    return flag ? a : b;
+}

@@ -23,7 +23,8 @@ class TALL {
     double BandHigh = 0.0;
     double BandLow = 0.0;
     QString ModelCode;
-    /** One "0"/"1" per channel row, "1" where the row holds a channel; rebuilt by save and write. */
+    /** One "0"/"1" per channel row, "1" where the row holds a channel; rebuilt by save and write.
+     */
     QString UsedBits;
     /** One "0"/"1" per channel row, "1" for a channel in use whose Scan Add value is 1. */
     QString ScanBits;

@@ -85,8 +85,8 @@ void InitChannel(AppContext& ctx, ChannelStore& store, int row) {
         int col;
         int item;
     } defaults[] = {
-        {ChannelStore::ColPower, 1},   {ChannelStore::ColBandwidth, 0},
-        {ChannelStore::ColScanAdd, 1}, {ChannelStore::ColBeatShift, 1},
+        {ChannelStore::ColPower, 1},       {ChannelStore::ColBandwidth, 0},
+        {ChannelStore::ColScanAdd, 1},     {ChannelStore::ColBeatShift, 1},
         {ChannelStore::ColBusyLockout, 1},
     };
     for (int col : {ChannelStore::ColDecode, ChannelStore::ColEncode}) {

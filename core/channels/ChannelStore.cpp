@@ -2,7 +2,9 @@
 
 #include <stdexcept>
 
-QString FormatFrequency(double mhz) { return QString::number(mhz, 'f', 5); }
+QString FormatFrequency(double mhz) {
+    return QString::number(mhz, 'f', 5);
+}
 
 ChannelStore::ChannelStore(QObject* parent) : QObject(parent) {}
 
@@ -168,7 +170,9 @@ void ChannelStore::SetAllTxEditable() {
     EndUpdate();
 }
 
-void ChannelStore::BeginUpdate() { ++m_updateDepth; }
+void ChannelStore::BeginUpdate() {
+    ++m_updateDepth;
+}
 
 void ChannelStore::EndUpdate() {
     if (--m_updateDepth > 0)

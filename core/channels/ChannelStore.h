@@ -55,8 +55,8 @@ class ChannelStore : public QObject {
     QStringList ItemsFor(int col) const;
 
     /** Sets the None text and item lists (a fresh table or a new language, before any row). */
-    void SetLabels(const QString& noneText, const QStringList& power,
-                   const QStringList& bandwidth, const QStringList& yesNo);
+    void SetLabels(const QString& noneText, const QStringList& power, const QStringList& bandwidth,
+                   const QStringList& yesNo);
     /**
      * After a language change: tone cells showing the old None text show the
      * new one, and the list columns show the new item at their value.

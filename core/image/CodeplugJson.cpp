@@ -12,8 +12,8 @@
 
 namespace {
 
-const QStringList kChannelKeys{"channel", "rx", "tx", "decode", "encode", "power",
-                               "bandwidth", "scan_add", "beat_shift", "busy_lockout"};
+const QStringList kChannelKeys{"channel", "rx",        "tx",       "decode",     "encode",
+                               "power",   "bandwidth", "scan_add", "beat_shift", "busy_lockout"};
 const QStringList kTopKeys{"model", "band", "channels", "settings", "message"};
 const QStringList kMessageKeys{"line1", "line2"};
 
@@ -22,7 +22,9 @@ QString quoted(const QString& text) {
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
-QString toneOrNull(const QString& tone) { return tone.isEmpty() ? "null" : quoted(tone); }
+QString toneOrNull(const QString& tone) {
+    return tone.isEmpty() ? "null" : quoted(tone);
+}
 
 int switchValue(const ChannelValues& c, const QString& name) {
     if (name == "power")
@@ -182,9 +184,9 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
             bool ok = false;
             const double mhz = v.toString().toDouble(&ok);
             if (!v.isString() || !ok)
-                return check.fail(QStringLiteral("%1: %2 frequency %3 is not a number")
-                                      .arg(where, QString::fromLatin1(key).toUpper(),
-                                           v.toVariant().toString()));
+                return check.fail(
+                    QStringLiteral("%1: %2 frequency %3 is not a number")
+                        .arg(where, QString::fromLatin1(key).toUpper(), v.toVariant().toString()));
             if (mhz < cp.model->MinFreq || mhz > cp.model->MaxFreq)
                 return check.fail(QStringLiteral("%1: %2 frequency %3 is outside the model's "
                                                  "limits %4 to %5 MHz")

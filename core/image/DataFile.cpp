@@ -48,7 +48,8 @@ DataFile::Decoded DataFile::Decode(const QByteArray& bytes, const QString& path,
     const TMacType* model = models.FindByCode(code);
     if (!model) {
         d.failure = Failure::UnknownModel;
-        d.error = QStringLiteral("%1 is for model \"%2\", which QX7 does not know.").arg(path, code);
+        d.error =
+            QStringLiteral("%1 is for model \"%2\", which QX7 does not know.").arg(path, code);
         return d;
     }
     const MemoryMap map = MemoryMap::ForModel(*model);

@@ -34,7 +34,9 @@ MemoryMap MemoryMap::ForModel(const TMacType& model) {
     return MemoryMap(model.ChannelCount, model.ReservedSlots);
 }
 
-int MemoryMap::FileSize() const { return FileRecordCount() * kRecordSize; }
+int MemoryMap::FileSize() const {
+    return FileRecordCount() * kRecordSize;
+}
 
 std::vector<MapEntry> MemoryMap::ReadOrder() const {
     std::vector<MapEntry> order;

@@ -29,7 +29,9 @@ bool hasHexLetter(const QString& digits) {
     return false;
 }
 
-QString formatMhz(double mhz) { return QString::number(mhz, 'f', 5); }
+QString formatMhz(double mhz) {
+    return QString::number(mhz, 'f', 5);
+}
 
 // The frequency in units of 10 Hz as eight BCD digits, least significant pair first.
 void encodeFrequency(std::uint8_t* out, double mhz, const char* what) {
@@ -53,7 +55,9 @@ std::optional<double> decodeFrequency(const std::uint8_t* in) {
     return digits.toLongLong() / 100000.0;
 }
 
-bool isHexDigit(QChar c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+bool isHexDigit(QChar c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+}
 
 std::uint8_t latin1Byte(QChar c, const QString& text, const char* what) {
     if (c.unicode() > 0xFF)
@@ -65,7 +69,9 @@ std::uint8_t latin1Byte(QChar c, const QString& text, const char* what) {
 
 } // namespace
 
-void TBWriteRead::FillBlank(Record& r) { r.fill(kFill); }
+void TBWriteRead::FillBlank(Record& r) {
+    r.fill(kFill);
+}
 
 void TBWriteRead::EncodeHeader(Record& r, const QString& tag, const QString& bandEdges,
                                const QString& saveTime) {
@@ -208,9 +214,15 @@ namespace {
 
 // The option settings record, byte by byte.
 constexpr int TFun::*kOptionFields[] = {
-    &TFun::Voice,        &TFun::VoiceAnnunciation,   &TFun::Scan,
-    &TFun::VoxFunction,  &TFun::VoxGainLevel,        &TFun::VoxInhibitOnReceive,
-    &TFun::LowVolInhibitTx, &TFun::HighVolInhibitTx, &TFun::InceptAlarm,
+    &TFun::Voice,
+    &TFun::VoiceAnnunciation,
+    &TFun::Scan,
+    &TFun::VoxFunction,
+    &TFun::VoxGainLevel,
+    &TFun::VoxInhibitOnReceive,
+    &TFun::LowVolInhibitTx,
+    &TFun::HighVolInhibitTx,
+    &TFun::InceptAlarm,
     &TFun::FM,
 };
 

@@ -10,15 +10,15 @@ class TFun;
 
 /** The values of one channel record. */
 struct ChannelValues {
-    double rx = 0.0;              // MHz
-    std::optional<double> tx;     // MHz; none for a channel without transmit frequency
-    QString decodeTone;           // tone text, empty for no tone
-    QString encodeTone;           // tone text, empty for no tone
-    int power = 0;                // 0 Low, 1 High
-    int bandwidth = 0;            // 0 Wide, 1 Narrow
-    int scanAdd = 0;              // 0 Yes, 1 No
-    int beatShift = 0;            // 0 Yes, 1 No
-    int busyLockout = 0;          // 0 Yes, 1 No
+    double rx = 0.0;          // MHz
+    std::optional<double> tx; // MHz; none for a channel without transmit frequency
+    QString decodeTone;       // tone text, empty for no tone
+    QString encodeTone;       // tone text, empty for no tone
+    int power = 0;            // 0 Low, 1 High
+    int bandwidth = 0;        // 0 Wide, 1 Narrow
+    int scanAdd = 0;          // 0 Yes, 1 No
+    int beatShift = 0;        // 0 Yes, 1 No
+    int busyLockout = 0;      // 0 Yes, 1 No
     bool operator==(const ChannelValues&) const = default;
 };
 

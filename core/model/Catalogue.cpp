@@ -16,10 +16,9 @@ struct BandEntry {
 
 // The order matters: the first entry is the fallback of both look-ups.
 constexpr BandEntry kBands[] = {
-    {" 27 -  72MHz", 0xFD}, {"136 - 150MHz", 0xF1}, {"136 - 174MHz", 0xF2},
-    {"150 - 174MHz", 0xF0}, {"216 - 223MHz", 0xF3}, {"350 - 370MHz", 0xFA},
-    {"350 - 390MHz", 0xFB}, {"370 - 390MHz", 0xFC}, {"400 - 420MHz", 0xF8},
-    {"400 - 480MHz", 0xF7}, {"440 - 480MHz", 0xF9}, {"450 - 470MHz", 0xF4},
+    {" 27 -  72MHz", 0xFD}, {"136 - 150MHz", 0xF1}, {"136 - 174MHz", 0xF2}, {"150 - 174MHz", 0xF0},
+    {"216 - 223MHz", 0xF3}, {"350 - 370MHz", 0xFA}, {"350 - 390MHz", 0xFB}, {"370 - 390MHz", 0xFC},
+    {"400 - 420MHz", 0xF8}, {"400 - 480MHz", 0xF7}, {"440 - 480MHz", 0xF9}, {"450 - 470MHz", 0xF4},
     {"450 - 490MHz", 0xF5}, {"470 - 650MHz", 0xF6},
 };
 
@@ -36,9 +35,9 @@ void FillCatalogue(TMacList& models, TALL& all) {
     auto uhf = std::make_unique<TMacType>("8524", kChannels, all.AppTitle + "(UHF)");
     uhf->SetLimits(300.0, 650.0);
     uhf->SetReservedSlots(kReservedSlots);
-    for (const char* band : {"350 - 370MHz", "350 - 390MHz", "370 - 390MHz", "400 - 420MHz",
-                             "400 - 480MHz", "440 - 480MHz", "450 - 470MHz", "450 - 490MHz",
-                             "470 - 650MHz"})
+    for (const char* band :
+         {"350 - 370MHz", "350 - 390MHz", "370 - 390MHz", "400 - 420MHz", "400 - 480MHz",
+          "440 - 480MHz", "450 - 470MHz", "450 - 490MHz", "470 - 650MHz"})
         uhf->AddBand(QString::fromLatin1(band));
     uhf->SetDefaultBand("450 - 470MHz");
     models.Add(std::move(uhf));

@@ -29,12 +29,14 @@ const std::array<TFun::Field, 15>& TFun::Fields() {
     return fields;
 }
 
-void TFun::Reset() { *this = TFun{}; }
+void TFun::Reset() {
+    *this = TFun{};
+}
 
 void TFun::Normalise() {
-    for (int* flag : {&BatterySave, &ClewVoice, &VoxFunction, &VoxInhibitOnReceive,
-                      &VoiceAnnunciation, &Scan, &Voice, &HighVolInhibitTx, &LowVolInhibitTx,
-                      &InceptAlarm, &FM})
+    for (int* flag :
+         {&BatterySave, &ClewVoice, &VoxFunction, &VoxInhibitOnReceive, &VoiceAnnunciation, &Scan,
+          &Voice, &HighVolInhibitTx, &LowVolInhibitTx, &InceptAlarm, &FM})
         *flag &= 1;
     SquelchLevel = inRangeOr(SquelchLevel, 0, 9, 5);
     SideKey = inRangeOr(SideKey, 0, 5, 0);

@@ -30,7 +30,7 @@ class TFun {
     int TxTimeOut = 6; // 0 Off, n means n x 30 s
     int VoxFunction = 0;
     int VoxInhibitOnReceive = 0;
-    int VoxGainLevel = 4; // 0 to 4, shown as 1 to 5
+    int VoxGainLevel = 4;      // 0 to 4, shown as 1 to 5
     int VoiceAnnunciation = 1; // 0 English, 1 Chinese
     int Scan = 0;
     int Voice = 1;

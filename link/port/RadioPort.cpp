@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QThread>
 
-RadioPort::OpenResult RadioPort::OpenFor(const QString& name, const PortNames& names,
-                                         bool flush) {
+RadioPort::OpenResult RadioPort::OpenFor(const QString& name, const PortNames& names, bool flush) {
     close();
     QThread::msleep(static_cast<unsigned long>(kReopenPause.count()));
     OpenResult result;
@@ -37,8 +36,8 @@ RadioPort::OpenResult RadioPort::OpenFor(const QString& name, const PortNames& n
                                 .arg(where);
             break;
         case QSerialPort::PermissionError:
-            result.failure = QFileInfo(result.device).isWritable() ? Failure::Busy
-                                                                   : Failure::Permission;
+            result.failure =
+                QFileInfo(result.device).isWritable() ? Failure::Busy : Failure::Permission;
             result.detail =
                 result.failure == Failure::Busy
                     ? QStringLiteral("Port %1 is in use by another program: close it and try "
@@ -51,7 +50,8 @@ RadioPort::OpenResult RadioPort::OpenFor(const QString& name, const PortNames& n
             break;
         default:
             result.failure = Failure::Other;
-            result.detail = QStringLiteral("Port %1 cannot be opened: %2.").arg(where, errorString());
+            result.detail =
+                QStringLiteral("Port %1 cannot be opened: %2.").arg(where, errorString());
             break;
         }
         return result;

@@ -8,8 +8,8 @@
 SessionDriver::SessionDriver(RadioSession& session, QSerialPort& port, Prompter& prompter,
                              const TLanguage& texts, QObject* parent)
     : QObject(parent), m_session(session), m_port(port), m_prompter(prompter), m_texts(texts) {
-    for (SessionTimer t : {SessionTimer::Pause, SessionTimer::Try, SessionTimer::Head,
-                           SessionTimer::ReTime}) {
+    for (SessionTimer t :
+         {SessionTimer::Pause, SessionTimer::Try, SessionTimer::Head, SessionTimer::ReTime}) {
         auto* timer = new QTimer(this);
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
@@ -74,8 +74,8 @@ void SessionDriver::apply(const SessionAction& a) {
         m_drain.start();
         break;
     case Kind::Prompt: {
-        const int result = m_prompter.ShowPrompt(m_texts.Confirmation, text(a.message),
-                                                 a.promptKind);
+        const int result =
+            m_prompter.ShowPrompt(m_texts.Confirmation, text(a.message), a.promptKind);
         if (a.promptKind != Prompt::kInfo)
             m_session.Answer(result);
         break;

@@ -15,8 +15,12 @@ QByteArray bytesOf(std::initializer_list<std::uint8_t> list) {
     return b;
 }
 
-std::uint8_t high(int address) { return static_cast<std::uint8_t>((address >> 8) & 0xFF); }
-std::uint8_t low(int address) { return static_cast<std::uint8_t>(address & 0xFF); }
+std::uint8_t high(int address) {
+    return static_cast<std::uint8_t>((address >> 8) & 0xFF);
+}
+std::uint8_t low(int address) {
+    return static_cast<std::uint8_t>(address & 0xFF);
+}
 
 } // namespace
 
@@ -28,7 +32,9 @@ RadioSession::RadioSession(const TMacList& models, const TMacType& currentModel,
     : m_mode(Mode::Write), m_models(models), m_currentModel(&currentModel),
       m_records(std::move(records)) {}
 
-std::vector<SessionAction> RadioSession::TakeActions() { return std::exchange(m_actions, {}); }
+std::vector<SessionAction> RadioSession::TakeActions() {
+    return std::exchange(m_actions, {});
+}
 
 // ---------------------------------------------------------------------------
 // Start: OK waits, then wakes the radio with 0x02 and the letters of PROGRAM.
@@ -122,8 +128,7 @@ void RadioSession::OnTimer(SessionTimer timer) {
         break;
     case Step::IdentityPause:
         send(bytesOf({kStx}));
-        startTimer(SessionTimer::Head,
-                   m_mode == Mode::Read ? kReadHeadTimeout : kWriteHeadTimeout);
+        startTimer(SessionTimer::Head, m_mode == Mode::Read ? kReadHeadTimeout : kWriteHeadTimeout);
         m_step = Step::AwaitIdentity;
         receive(std::exchange(m_held, {}));
         break;
@@ -288,9 +293,8 @@ void RadioSession::startTransfer() {
     } else {
         for (size_t i = 0; i < m_records.size(); ++i) {
             const auto& [entry, record] = m_records[i];
-            const std::uint8_t command = entry.kind == RecordKind::OptionSettings
-                                             ? kWriteOptionCommand
-                                             : kWriteCommand;
+            const std::uint8_t command =
+                entry.kind == RecordKind::OptionSettings ? kWriteOptionCommand : kWriteCommand;
             for (int half = 0; half < 2; ++half) {
                 Op write{Op::Kind::WriteHalf, entry.radioAddress + 8 * half, command};
                 std::copy_n(record.begin() + 8 * half, 8, write.data.begin());
@@ -531,8 +535,8 @@ void RadioSession::end(SessionOutcome outcome) {
 }
 
 void RadioSession::stopEverything() {
-    for (SessionTimer t : {SessionTimer::Pause, SessionTimer::Try, SessionTimer::Head,
-                           SessionTimer::ReTime})
+    for (SessionTimer t :
+         {SessionTimer::Pause, SessionTimer::Try, SessionTimer::Head, SessionTimer::ReTime})
         stopTimer(t);
     m_held.clear();
     m_step = Step::Idle;

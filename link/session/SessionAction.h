@@ -24,15 +24,15 @@ enum class SessionOutcome {
 /** One thing a session asks its driver to do, in order. */
 struct SessionAction {
     enum class Kind {
-        Send,         // bytes: write them to the port
-        Flush,        // discard bytes received and not yet sent
-        StartTimer,   // timer, ms: (re)start a single-shot timer
-        StopTimer,    // timer
-        Drain,        // look every 50 ms, up to 100 times, until no byte waits to be sent; then OnDrained
-        Prompt,       // promptKind, message: show it; a question is answered through Answer
-        Progress,     // value, maximum
-        EnableOk,     // value: 1 the session can be started again, 0 not
-        Ended,        // outcome: the session stopped and waits for the user
+        Send,       // bytes: write them to the port
+        Flush,      // discard bytes received and not yet sent
+        StartTimer, // timer, ms: (re)start a single-shot timer
+        StopTimer,  // timer
+        Drain,  // look every 50 ms, up to 100 times, until no byte waits to be sent; then OnDrained
+        Prompt, // promptKind, message: show it; a question is answered through Answer
+        Progress, // value, maximum
+        EnableOk, // value: 1 the session can be started again, 0 not
+        Ended,    // outcome: the session stopped and waits for the user
     };
 
     explicit SessionAction(Kind k) : kind(k) {}

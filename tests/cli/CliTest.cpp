@@ -36,7 +36,11 @@ TEST_F(CliTest, NewInfoExportImportRoundTrip) {
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QByteArray saved = ReadFileBytes(path("vhf.dat"));
     ASSERT_EQ(saved.size(), 992);
-    EXPECT_EQ(saved.left(14), QByteArray::fromHex("5037353234" "136150" "E807" "0605" "0E07"));
+    EXPECT_EQ(saved.left(14), QByteArray::fromHex("5037353234"
+                                                  "136150"
+                                                  "E807"
+                                                  "0605"
+                                                  "0E07"));
 
     r = cli({"info", "vhf.dat"});
     EXPECT_EQ(r.status, 0);
@@ -85,9 +89,8 @@ TEST_F(CliTest, WrongUsageExitsWithOne) {
     for (const QStringList& args :
          {QStringList{}, QStringList{"frobnicate"}, QStringList{"new"},
           QStringList{"new", "-o", "a.dat", "--model", "1234"},
-          QStringList{"new", "-o", "a.dat", "--band", "136 - 150MHz"},
-          QStringList{"info"}, QStringList{"export", "a.dat", "--format", "xml"},
-          QStringList{"import", "in.json"}}) {
+          QStringList{"new", "-o", "a.dat", "--band", "136 - 150MHz"}, QStringList{"info"},
+          QStringList{"export", "a.dat", "--format", "xml"}, QStringList{"import", "in.json"}}) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
     }

@@ -1,7 +1,7 @@
+#include "TestUtil.h"
 #include "app/AppContext.h"
 #include "model/Selection.h"
 #include "model/TFun.h"
-#include "TestUtil.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,8 +22,8 @@ TEST_F(CatalogueTest, HoldsTheTwoModels) {
     ASSERT_TRUE(uhf && vhf);
     EXPECT_EQ(uhf, models.Item(0));
     EXPECT_EQ(vhf->Name, "QX7(VHF)");
-    EXPECT_EQ(vhf->Bands, QStringList({"136 - 150MHz", "136 - 174MHz", "150 - 174MHz",
-                                       "216 - 223MHz"}));
+    EXPECT_EQ(vhf->Bands,
+              QStringList({"136 - 150MHz", "136 - 174MHz", "150 - 174MHz", "216 - 223MHz"}));
     EXPECT_EQ(vhf->DefaultBand, "150 - 174MHz");
     EXPECT_EQ(uhf->Bands.size(), 9);
     EXPECT_EQ(uhf->ReservedSlots, 39);
@@ -80,7 +80,9 @@ struct NormaliseCase {
     int expected;
 };
 
-void PrintTo(const NormaliseCase& c, std::ostream* os) { *os << c.stored; }
+void PrintTo(const NormaliseCase& c, std::ostream* os) {
+    *os << c.stored;
+}
 
 class Normalise : public ::testing::TestWithParam<NormaliseCase> {};
 

@@ -1,6 +1,6 @@
-#include "channels/ChannelEditing.h"
 #include "Fixture.h"
 #include "TestUtil.h"
+#include "channels/ChannelEditing.h"
 
 #include <QSignalSpy>
 
@@ -83,7 +83,9 @@ struct FrequencyCase {
     const char* prompt; // message key or ""
 };
 
-void PrintTo(const FrequencyCase& c, std::ostream* os) { *os << c.typed; }
+void PrintTo(const FrequencyCase& c, std::ostream* os) {
+    *os << c.typed;
+}
 
 class FrequencyCommit : public ChannelStoreTest,
                         public ::testing::WithParamInterface<FrequencyCase> {};

@@ -1,7 +1,7 @@
+#include "TestUtil.h"
 #include "image/MemoryMap.h"
 #include "image/TBWriteRead.h"
 #include "model/TFun.h"
-#include "TestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,9 @@ struct ToneCase {
     std::uint8_t upper;
 };
 
-void PrintTo(const ToneCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const ToneCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class ToneWord : public ::testing::TestWithParam<ToneCase> {};
 
@@ -64,13 +66,11 @@ TEST_P(ToneWord, OneTableDrivesBothDirections) {
     EXPECT_EQ(Codec::DecodeTone(GetParam().lower, GetParam().upper), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Words, ToneWord,
-                         ::testing::Values(ToneCase{"67.0", 0x70, 0x06},
-                                           ToneCase{"250.3", 0x03, 0x25},
-                                           ToneCase{"100.0", 0x00, 0x10},
-                                           ToneCase{"D023N", 0x23, 0x80},
-                                           ToneCase{"D754I", 0x54, 0xC7},
-                                           ToneCase{"", 0xFF, 0xFF}));
+INSTANTIATE_TEST_SUITE_P(
+    Words, ToneWord,
+    ::testing::Values(ToneCase{"67.0", 0x70, 0x06}, ToneCase{"250.3", 0x03, 0x25},
+                      ToneCase{"100.0", 0x00, 0x10}, ToneCase{"D023N", 0x23, 0x80},
+                      ToneCase{"D754I", 0x54, 0xC7}, ToneCase{"", 0xFF, 0xFF}));
 
 TEST(ToneWordEdges, LowerCasePolarityAndRefusals) {
     // A lower-case polarity is stored upper-case.
@@ -171,8 +171,9 @@ TEST(MessageRecord, SplitsLinesAndSkipsFfBytes) {
     EXPECT_EQ(Codec::DecodeMessage(r), "ABCDEFGHIJKLMNOP");
     Codec::EncodeMessage(r, "");
     EXPECT_EQ(Codec::DecodeMessage(r), "");
-    EXPECT_EQ(Codec::DecodeMessage(RecordFromHex("41 FF 42 43 FF FF FF FF FF FF FF FF FF FF FF FF")),
-              "ABC");
+    EXPECT_EQ(
+        Codec::DecodeMessage(RecordFromHex("41 FF 42 43 FF FF FF FF FF FF FF FF FF FF FF FF")),
+        "ABC");
     EXPECT_THROW(Codec::EncodeMessage(r, QStringLiteral("提示")), CodecError);
 }
 

@@ -1,7 +1,7 @@
 #include "image/CodeplugJson.h"
-#include "image/DataFile.h"
 #include "Fixture.h"
 #include "TestUtil.h"
+#include "image/DataFile.h"
 
 namespace {
 
@@ -44,7 +44,9 @@ struct RefusalCase {
     const char* names; // part of the error
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.to; }
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.to;
+}
 
 class Refusal : public CodeplugJsonTest, public ::testing::WithParamInterface<RefusalCase> {};
 

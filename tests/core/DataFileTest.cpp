@@ -1,8 +1,8 @@
-#include "channels/ChannelEditing.h"
 #include "image/DataFile.h"
-#include "model/Selection.h"
 #include "Fixture.h"
 #include "TestUtil.h"
+#include "channels/ChannelEditing.h"
+#include "model/Selection.h"
 
 #include <QFileInfo>
 #include <unistd.h>

@@ -25,7 +25,8 @@ TEST_F(IniFileTest, LooksUpSectionsAndKeysWithoutRegardToCase) {
 }
 
 TEST_F(IniFileTest, DropsBlanksAndOnePairOfQuotes) {
-    WriteFileBytes(path(), "[fMainFrm]\nlCom.Caption=\"Port: \"\nA=  spaced  \nB=\"\"x\"\"\nC=\nD='q'\n");
+    WriteFileBytes(path(),
+                   "[fMainFrm]\nlCom.Caption=\"Port: \"\nA=  spaced  \nB=\"\"x\"\"\nC=\nD='q'\n");
     const IniFile ini(path());
     EXPECT_EQ(ini.value("fMainFrm", "lCom.Caption", "d"), "Port: ");
     EXPECT_EQ(ini.value("fMainFrm", "A", "d"), "spaced");
@@ -35,8 +36,8 @@ TEST_F(IniFileTest, DropsBlanksAndOnePairOfQuotes) {
 }
 
 TEST_F(IniFileTest, CutsValuesAt2047Bytes) {
-    WriteFileBytes(path(), "[S]\nK=" + QByteArray(3000, 'a') + "\nU=" +
-                               QByteArray("中").repeated(1000) + "\n");
+    WriteFileBytes(path(), "[S]\nK=" + QByteArray(3000, 'a') +
+                               "\nU=" + QByteArray("中").repeated(1000) + "\n");
     const IniFile ini(path());
     EXPECT_EQ(ini.value("S", "K", "").size(), 2047);
     // 682 whole three-byte characters fit; the partial one is dropped.
@@ -83,7 +84,8 @@ TEST_F(IniFileTest, WritingCreatesAMissingFileAndKeepsAGbkFileGbk) {
     IniFile ini(path("gbk.ini"));
     ASSERT_TRUE(ini.setValue("SysInfo", "Note", QStringLiteral("提示")));
     QStringEncoder gbk2("GBK");
-    const QByteArray expected = gbk2.encode(QStringLiteral("[SysInfo]\nChinese=中文|英文\nNote=提示\n"));
+    const QByteArray expected =
+        gbk2.encode(QStringLiteral("[SysInfo]\nChinese=中文|英文\nNote=提示\n"));
     EXPECT_EQ(ReadFileBytes(path("gbk.ini")), expected);
 }
 

@@ -1,7 +1,7 @@
+#include "TestUtil.h"
 #include "app/AppContext.h"
 #include "app/IniFile.h"
 #include "app/Settings.h"
-#include "TestUtil.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -60,10 +60,11 @@ struct LanguageCase {
     const char* name;
 };
 
-void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.settings; }
+void PrintTo(const LanguageCase& c, std::ostream* os) {
+    *os << c.settings;
+}
 
-class LanguageSelection : public StartupTest,
-                          public ::testing::WithParamInterface<LanguageCase> {};
+class LanguageSelection : public StartupTest, public ::testing::WithParamInterface<LanguageCase> {};
 
 TEST_P(LanguageSelection, PicksTheNameAtTheIndex) {
     writeSettings(GetParam().settings);
@@ -123,12 +124,13 @@ TEST_F(StartupTest, WithLanguageChoiceOffTheIndexStaysZero) {
 TEST_F(StartupTest, MessageTextsComeFromTheLanguageFile) {
     writeSettings("[SysInfo]\nLanguage_ID=1\n");
     QStringEncoder gbk("GBK");
-    WriteFileBytes(dir() + "English.Ini",
-                   "[Language]\nConfirmation=Confirmation\nreadok=\nComError=\"Check the cable \"\n");
+    WriteFileBytes(
+        dir() + "English.Ini",
+        "[Language]\nConfirmation=Confirmation\nreadok=\nComError=\"Check the cable \"\n");
     AppContext ctx(m_dir.path());
     EXPECT_EQ(ctx.texts().Confirmation, "Confirmation");
-    EXPECT_EQ(ctx.texts().ReadOk, "");                     // present and empty
-    EXPECT_EQ(ctx.texts().ComError, "Check the cable ");   // quotes keep the blank
+    EXPECT_EQ(ctx.texts().ReadOk, "");                            // present and empty
+    EXPECT_EQ(ctx.texts().ComError, "Check the cable ");          // quotes keep the blank
     EXPECT_EQ(ctx.texts().WriteOk, QStringLiteral("写入完成！")); // missing key: default
 
     // Reloading with another language refills every text.

@@ -36,4 +36,6 @@ inline QByteArray ReadFileBytes(const QString& path) {
     return f.readAll();
 }
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

@@ -12,7 +12,9 @@ struct NormalizeCase {
     const char* expected;
 };
 
-void PrintTo(const NormalizeCase& c, std::ostream* os) { *os << '"' << c.typed << '"'; }
+void PrintTo(const NormalizeCase& c, std::ostream* os) {
+    *os << '"' << c.typed << '"';
+}
 
 class Normalize : public ::testing::TestWithParam<NormalizeCase> {};
 

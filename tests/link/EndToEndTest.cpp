@@ -100,11 +100,11 @@ TEST_F(EndToEndTest, WriteThenReadRoundTripsAFullCodeplug) {
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QByteArray dumped = ReadFileBytes(path("dump.bin"));
     EXPECT_EQ(dumped, SimulatedRadio::ImageFromDataFile(original, m_ctx.models(), nullptr));
-    EXPECT_EQ(dumped.mid(0x010, 16), original.mid(16, 16));           // channel 1
-    EXPECT_EQ(dumped.mid(0x2B0, 16), original.mid(55 * 16, 16));      // option settings
+    EXPECT_EQ(dumped.mid(0x010, 16), original.mid(16, 16));          // channel 1
+    EXPECT_EQ(dumped.mid(0x2B0, 16), original.mid(55 * 16, 16));     // option settings
     EXPECT_EQ(dumped.mid(0x380, 4 * 16), original.mid(56 * 16, 64)); // message
     EXPECT_EQ(dumped.mid(0x3D0, 16), original.mid(61 * 16, 16));     // band
-    EXPECT_EQ(dumped.left(16), QByteArray(16, '\xFF'));                // record 0 blank
+    EXPECT_EQ(dumped.left(16), QByteArray(16, '\xFF'));              // record 0 blank
 
     r = cli({"read", "--port", device, "-o", "back.dat"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();

@@ -16,13 +16,19 @@ TEST(PortNamesTest, RangesAndMappingsGiveStableNames) {
         const char* name;
         const char* device;
     } cases[] = {
-        {"COM1", "/dev/ttyS0"},      {"com3", "/dev/ttyS2"},
-        {"COM100", "/dev/ttyS99"},   {"COM101", "/dev/ttyUSB0"},
-        {"COM112", "/dev/ttyUSB11"}, {"COM201", "/dev/ttyACM0"},
+        {"COM1", "/dev/ttyS0"},
+        {"com3", "/dev/ttyS2"},
+        {"COM100", "/dev/ttyS99"},
+        {"COM101", "/dev/ttyUSB0"},
+        {"COM112", "/dev/ttyUSB11"},
+        {"COM201", "/dev/ttyACM0"},
         {"COM7", "/dev/serial/by-id/usb-cable"},
-        {"COM150", "/tmp/x"},        {"/dev/pts/4", "/dev/pts/4"},
-        {"COM0", ""},                {"COM257", ""},
-        {"Com", ""},                 {"LPT1", ""},
+        {"COM150", "/tmp/x"},
+        {"/dev/pts/4", "/dev/pts/4"},
+        {"COM0", ""},
+        {"COM257", ""},
+        {"Com", ""},
+        {"LPT1", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(names.DeviceFor(c.name), QString::fromLatin1(c.device)) << c.name;

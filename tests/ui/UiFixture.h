@@ -1,11 +1,11 @@
 #pragma once
 
 #include "TestUtil.h"
+#include "TfMainFrm.h"
 #include "app/AppContext.h"
 #include "app/FileDialogs.h"
 #include "app/ScriptedPrompter.h"
 #include "channels/ChannelEditing.h"
-#include "TfMainFrm.h"
 
 #include <QApplication>
 #include <QFile>
@@ -94,8 +94,8 @@ struct RunningProgram {
         }
     }
     void addChannel(int row, const char* rx) {
-        ChannelEditing::CommitCellText(*ctx, window->Store(), prompter, row,
-                                       ChannelStore::ColRx, rx);
+        ChannelEditing::CommitCellText(*ctx, window->Store(), prompter, row, ChannelStore::ColRx,
+                                       rx);
     }
     TempHome home;
     std::unique_ptr<AppContext> ctx;

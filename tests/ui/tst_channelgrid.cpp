@@ -30,8 +30,8 @@ class ChannelGridTest : public QObject {
         /** Types text into a frequency cell through the grid's in-place editor. */
         void type(int row, int col, const QString& text) {
             window.SelectCell(row, col);
-            auto* editor = qobject_cast<QLineEdit*>(
-                window.Grid()->indexWidget(window.Grid()->currentIndex()));
+            auto* editor =
+                qobject_cast<QLineEdit*>(window.Grid()->indexWidget(window.Grid()->currentIndex()));
             QVERIFY(editor && editor->isVisible());
             editor->selectAll();
             QTest::keyClick(editor, Qt::Key_Backspace);
@@ -71,10 +71,14 @@ class ChannelGridTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("prompts");
-        QTest::newRow("in band, snapped") << "460.0075" << "460.00625" << 0;
-        QTest::newRow("above the model") << "700" << "470.00000" << 1;
-        QTest::newRow("below the model") << "100" << "450.00000" << 1;
-        QTest::newRow("not a number") << "4.6.0" << "470.00000" << 1;
+        QTest::newRow("in band, snapped") << "460.0075"
+                                          << "460.00625" << 0;
+        QTest::newRow("above the model") << "700"
+                                         << "470.00000" << 1;
+        QTest::newRow("below the model") << "100"
+                                         << "450.00000" << 1;
+        QTest::newRow("not a number") << "4.6.0"
+                                      << "470.00000" << 1;
     }
     void frequencyCommits() {
         QFETCH(QString, typed);
@@ -103,9 +107,12 @@ class ChannelGridTest : public QObject {
         t.window.SelectCell(5, Col::ColDecode);
         QCOMPARE(t.visibleEditor(), QString()); // an empty channel offers none
         t.type(5, Col::ColRx, "455");
-        for (auto [col, name] : {std::pair{Col::ColDecode, "cbQT"}, {Col::ColEncode, "cbDQT"},
-                                 {Col::ColPower, "cbfsgl"}, {Col::ColBandwidth, "cbkz"},
-                                 {Col::ColScanAdd, "cbHave"}, {Col::ColBusyLockout, "cbHave"}}) {
+        for (auto [col, name] : {std::pair{Col::ColDecode, "cbQT"},
+                                 {Col::ColEncode, "cbDQT"},
+                                 {Col::ColPower, "cbfsgl"},
+                                 {Col::ColBandwidth, "cbkz"},
+                                 {Col::ColScanAdd, "cbHave"},
+                                 {Col::ColBusyLockout, "cbHave"}}) {
             t.window.SelectCell(5, col);
             QCOMPARE(t.visibleEditor(), QString(name));
         }

@@ -95,15 +95,17 @@ class DialogsTest : public QObject {
 
     void aboutBoxIsAlwaysTranslated() {
         TempHome home;
-        home.write("Chinese.Ini", "[fFrmAbout]\nfFrmAbout.Caption=Ignored\nLabel1.Caption=Line one\n"
-                                  "Label5.Caption=Seven\nLabel6.Caption=Eight\n"
-                                  "Label7.Caption=Nine\n");
+        home.write("Chinese.Ini",
+                   "[fFrmAbout]\nfFrmAbout.Caption=Ignored\nLabel1.Caption=Line one\n"
+                   "Label5.Caption=Seven\nLabel6.Caption=Eight\n"
+                   "Label7.Caption=Nine\n");
         AppContext ctx(home.path()); // index 0: the about box is translated all the same
         TfFrmAbout box(ctx);
         QCOMPARE(box.windowTitle(), QString("QX7"));
         QCOMPARE(box.findChild<QLabel*>("Label1")->text(), QString("Line one"));
         QCOMPARE(box.findChild<QLabel*>("Label2")->text(), QString("2"));
-        QCOMPARE(box.Memo()->toPlainText().split('\n'), QStringList({"Seven", "Eight", "", "Nine"}));
+        QCOMPARE(box.Memo()->toPlainText().split('\n'),
+                 QStringList({"Seven", "Eight", "", "Nine"}));
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QTest::mouseClick(box.findChild<QLabel*>("Label2"), Qt::LeftButton);

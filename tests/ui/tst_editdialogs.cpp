@@ -62,12 +62,15 @@ class EditDialogsTest : public QObject {
         QTest::addColumn<bool>("descending");
         QTest::addColumn<QStringList>("rxColumn");
         QTest::addColumn<QStringList>("txColumn");
-        QTest::newRow("25.0 ASC") << "450" << "450" << 0 << false << stepped(450, 0.025, 16)
+        QTest::newRow("25.0 ASC") << "450"
+                                  << "450" << 0 << false << stepped(450, 0.025, 16)
                                   << stepped(450, 0.025, 16);
-        QTest::newRow("25.0 DESC") << "450" << "450" << 0 << true << stepped(450, -0.025, 16)
-                                   << stepped(450, -0.025, 16);
+        QTest::newRow("25.0 DESC")
+            << "450"
+            << "450" << 0 << true << stepped(450, -0.025, 16) << stepped(450, -0.025, 16);
         QTest::newRow("TX left at 0 starts at the model's lower limit")
-            << "450" << "0" << 1 << false << stepped(450, 0.0125, 16) << stepped(300, 0.0125, 16);
+            << "450"
+            << "0" << 1 << false << stepped(450, 0.0125, 16) << stepped(300, 0.0125, 16);
     }
     void batchRuns() {
         QFETCH(QString, rx);

@@ -48,18 +48,24 @@ class MainWindowTest : public QObject {
             bool visible;
             const char* shortcut;
         } rows[] = {
-            {"N1", 1, true, "Ctrl+N"},   {"O1", 2, true, "Ctrl+O"},    {"S2", 3, true, "Ctrl+S"},
-            {"A1", 4, true, "Ctrl+A"},   {"P2", 7, true, "Ctrl+P"},    {"V2", 8, true, "Ctrl+V"},
-            {"nExit", 0, true, "Ctrl+X"}, {"E1", 10, true, "F11"},     {"E2", 36, true, "F10"},
-            {"E12", 37, true, ""},       {"D5", 0, false, ""},         {"E10", 18, false, ""},
-            {"E11", 19, false, ""},      {"R1", 20, true, "Ctrl+R"},   {"W2", 21, true, "Ctrl+W"},
-            {"T1", 22, false, ""},       {"N4", 9, true, ""},          {"C2", 24, true, ""},
-            {"nLanguage", 25, true, ""}, {"T4", 0, false, ""},         {"N8", 0, false, ""},
-            {"nCool", 27, true, ""},     {"nBar", 28, true, ""},       {"nC", 29, false, ""},
-            {"nCloseAll", 33, false, ""}, {"nHelpTopics", 34, true, ""}, {"nAbout", 35, true, ""},
-            {"tbNew", 1, true, ""},      {"tbOpen", 2, true, ""},      {"tbSave", 3, true, ""},
-            {"ToolButton3", 10, true, ""}, {"tbPrint", 7, true, ""},   {"tbRead", 20, true, ""},
-            {"tbWrite", 21, true, ""},   {"tbHelp", 34, true, ""},
+            {"N1", 1, true, "Ctrl+N"},     {"O1", 2, true, "Ctrl+O"},
+            {"S2", 3, true, "Ctrl+S"},     {"A1", 4, true, "Ctrl+A"},
+            {"P2", 7, true, "Ctrl+P"},     {"V2", 8, true, "Ctrl+V"},
+            {"nExit", 0, true, "Ctrl+X"},  {"E1", 10, true, "F11"},
+            {"E2", 36, true, "F10"},       {"E12", 37, true, ""},
+            {"D5", 0, false, ""},          {"E10", 18, false, ""},
+            {"E11", 19, false, ""},        {"R1", 20, true, "Ctrl+R"},
+            {"W2", 21, true, "Ctrl+W"},    {"T1", 22, false, ""},
+            {"N4", 9, true, ""},           {"C2", 24, true, ""},
+            {"nLanguage", 25, true, ""},   {"T4", 0, false, ""},
+            {"N8", 0, false, ""},          {"nCool", 27, true, ""},
+            {"nBar", 28, true, ""},        {"nC", 29, false, ""},
+            {"nCloseAll", 33, false, ""},  {"nHelpTopics", 34, true, ""},
+            {"nAbout", 35, true, ""},      {"tbNew", 1, true, ""},
+            {"tbOpen", 2, true, ""},       {"tbSave", 3, true, ""},
+            {"ToolButton3", 10, true, ""}, {"tbPrint", 7, true, ""},
+            {"tbRead", 20, true, ""},      {"tbWrite", 21, true, ""},
+            {"tbHelp", 34, true, ""},
         };
         for (const auto& r : rows)
             QTest::newRow(r.item) << r.item << r.tag << r.visible << r.shortcut;
@@ -106,16 +112,26 @@ class MainWindowTest : public QObject {
     void modalCommandsOpenTheirDialogs_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("Model Information") << "N4" << "fModel";
-        QTest::newRow("Language File Setup") << "nLanguage" << "fSetLanguage";
-        QTest::newRow("About") << "nAbout" << "fFrmAbout";
-        QTest::newRow("Channel Edit") << "E1" << "fBInfoEdit";
-        QTest::newRow("Channel Edit button") << "ToolButton3" << "fBInfoEdit";
-        QTest::newRow("Batch Channel Edit") << "E2" << "fBBatchEdit";
-        QTest::newRow("Test Frequency (hidden item)") << "E10" << "fTestFrequency";
-        QTest::newRow("Embedded Message (hidden item)") << "E11" << "fEmbeddedMessage";
-        QTest::newRow("Communication Port") << "C2" << "fSetPort";
-        QTest::newRow("Read From Radio") << "tbRead" << "fReadRadio";
+        QTest::newRow("Model Information") << "N4"
+                                           << "fModel";
+        QTest::newRow("Language File Setup") << "nLanguage"
+                                             << "fSetLanguage";
+        QTest::newRow("About") << "nAbout"
+                               << "fFrmAbout";
+        QTest::newRow("Channel Edit") << "E1"
+                                      << "fBInfoEdit";
+        QTest::newRow("Channel Edit button") << "ToolButton3"
+                                             << "fBInfoEdit";
+        QTest::newRow("Batch Channel Edit") << "E2"
+                                            << "fBBatchEdit";
+        QTest::newRow("Test Frequency (hidden item)") << "E10"
+                                                      << "fTestFrequency";
+        QTest::newRow("Embedded Message (hidden item)") << "E11"
+                                                        << "fEmbeddedMessage";
+        QTest::newRow("Communication Port") << "C2"
+                                            << "fSetPort";
+        QTest::newRow("Read From Radio") << "tbRead"
+                                         << "fReadRadio";
     }
     void modalCommandsOpenTheirDialogs() {
         QFETCH(QString, item);
@@ -148,7 +164,8 @@ class MainWindowTest : public QObject {
         QTest::addColumn<int>("saveDialogs");
         QTest::newRow("unchanged, No stays") << false << QList<int>{Prompt::kNo} << false << 1 << 0;
         QTest::newRow("unchanged, Yes ends") << false << QList<int>{Prompt::kYes} << true << 1 << 0;
-        QTest::newRow("changed, Yes then No") << true << QList<int>{Prompt::kYes, Prompt::kNo} << true << 2 << 0;
+        QTest::newRow("changed, Yes then No")
+            << true << QList<int>{Prompt::kYes, Prompt::kNo} << true << 2 << 0;
         QTest::newRow("changed, Yes then Yes, dialog cancelled")
             << true << QList<int>{Prompt::kYes, Prompt::kYes} << true << 2 << 1;
     }
@@ -242,7 +259,7 @@ class MainWindowTest : public QObject {
 
     void languageSwitchAtRunTime() {
         RunningProgram p(true, "[SysInfo]\nLanguage_ID=1\nLanguage=Chinese|English\n"
-                        "English=Chinese|English\nChinese=中文|英文\n");
+                               "English=Chinese|English\nChinese=中文|英文\n");
         QCOMPARE(p.ctx->all().LanguageName, QString("English"));
         QCOMPARE(p.ctx->texts().Confirmation, QString("Confirmation"));
         p.addChannel(3, "460");
@@ -265,7 +282,9 @@ class MainWindowTest : public QObject {
         QCOMPARE((QStringList{s.CellValue(3, Col::ColPower), s.CellValue(3, Col::ColScanAdd)}),
                  values);
         QVERIFY(!s.ReadRow(3)->decodeTone.size()); // still no tone
-        QCOMPARE(p.window->ChannelTable()->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole)
+        QCOMPARE(p.window->ChannelTable()
+                     ->Model()
+                     ->headerData(1, Qt::Horizontal, Qt::DisplayRole)
                      .toString(),
                  QStringLiteral("接收频率"));
     }

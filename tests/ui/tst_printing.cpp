@@ -5,10 +5,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QPrinter>
 #include <QTextDocument>
 
 class PrintingTest : public QObject {
@@ -24,9 +24,9 @@ class PrintingTest : public QObject {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("shown");
         const char* rows[][2] = {
-            {"cbSQvelch", "5"},   {"cbMonikey", "Monmome"}, {"cbTxTimeout", "180"},
-            {"cxScan", "Off"},    {"cxWaveof", "On"},       {"cbVoice", "Chinese"},
-            {"cxAlt", "Off"},     {"cxFM", "Turn on"},      {"seVoxLevel", "5"},
+            {"cbSQvelch", "5"}, {"cbMonikey", "Monmome"}, {"cbTxTimeout", "180"},
+            {"cxScan", "Off"},  {"cxWaveof", "On"},       {"cbVoice", "Chinese"},
+            {"cxAlt", "Off"},   {"cxFM", "Turn on"},      {"seVoxLevel", "5"},
         };
         for (const auto& r : rows)
             QTest::newRow(r[0]) << r[0] << r[1];

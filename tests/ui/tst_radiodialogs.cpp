@@ -46,8 +46,8 @@ class RadioDialogsTest : public QObject {
 
     struct Program {
         explicit Program(const Simulator& sim) {
-            home.write("SysInfo.Ini", "[SysInfo]\nCom=COM9\n[Ports]\nCOM9=" +
-                                          sim.Device().toLocal8Bit() + "\n");
+            home.write("SysInfo.Ini",
+                       "[SysInfo]\nCom=COM9\n[Ports]\nCOM9=" + sim.Device().toLocal8Bit() + "\n");
             ctx = std::make_unique<AppContext>(home.path());
             window = std::make_unique<TfMainFrm>(*ctx, prompter, dialogs);
             window->show();
@@ -180,7 +180,8 @@ class RadioDialogsTest : public QObject {
         Simulator sim({});
         Program p(sim);
         p.ctx->all().PortName = "COM250";
-        p.run(20, [&p] { return p.asked(p.ctx->texts().LPortError); }, false);
+        p.run(
+            20, [&p] { return p.asked(p.ctx->texts().LPortError); }, false);
         QVERIFY(p.asked(p.ctx->texts().LPortError));
         // The write dialog closes itself 300 ms after the failed opening.
         p.prompter.ClearLog();

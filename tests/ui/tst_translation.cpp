@@ -88,14 +88,14 @@ class TranslationTest : public QObject {
         Form f;
         QVERIFY(TranslateForm(&f.window, home.path(), "Test", true));
         QCOMPARE(f.window.windowTitle(), QString("Translated"));
-        QCOMPARE(f.label1->text(), QString());     // present and empty: blanked
+        QCOMPARE(f.label1->text(), QString());      // present and empty: blanked
         QCOMPARE(f.label2->text(), QString("Two")); // missing: kept
-        QCOMPARE(f.ok->text(), QString("  Go  ")); // quotes keep the blanks
+        QCOMPARE(f.ok->text(), QString("  Go  "));  // quotes keep the blanks
         QCOMPARE(f.list->itemText(0), QString("Aa"));
         QCOMPARE(f.list->itemText(1), QString("B"));
         QCOMPARE(f.list->currentIndex(), 2); // the selection stays, now translated
         QCOMPARE(f.list->currentText(), QString("Cc"));
-        QCOMPARE(f.data->itemText(0), QString("1"));    // -2: never
+        QCOMPARE(f.data->itemText(0), QString("1"));       // -2: never
         QCOMPARE(f.tone->itemText(0), QString("Nothing")); // -3: entry 0 only
         QCOMPARE(f.tone->itemText(1), QString("67.0"));
         QCOMPARE(Tags::Of(f.tone), Tags::kFirstEntryOnly);
