@@ -18,6 +18,7 @@ TfFrmAbout::TfFrmAbout(const AppContext& ctx, QWidget* parent) : QDialog(parent)
     icon->setObjectName("ImApp");
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     icon->setFixedSize(32, 32);
+    icon->installEventFilter(this);
     auto* lines = new QVBoxLayout;
     // Lines 1 to 6, top to bottom.
     const char* shown[] = {"Label1", "Label2", "Label3", "Label8", "Label4", "Label9"};
@@ -66,9 +67,10 @@ void TfFrmAbout::mousePressEvent(QMouseEvent* event) {
 }
 
 bool TfFrmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && watched != findChild<QLabel*>("ImApp")) {
+    if (event->type() != QEvent::MouseButtonPress)
+        return QDialog::eventFilter(watched, event);
+    // A press on a label or the panel closes the box; one on the icon does nothing.
+    if (watched != findChild<QLabel*>("ImApp"))
         close();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    return true;
 }
