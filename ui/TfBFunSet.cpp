@@ -158,6 +158,8 @@ void TfBFunSet::Prepare() {
     const TFun& fun = m_ctx.fun();
     for (const List& l : lists()) {
         QComboBox* box = findChild<QComboBox*>(l.combo);
+        while (box->count() > static_cast<int>(l.items.size()))
+            box->removeItem(box->count() - 1); // an extra entry of an earlier loading
         const int value = fun.*l.field;
         if (value >= 0 && value < static_cast<int>(l.items.size())) {
             box->setCurrentIndex(value);
