@@ -1,6 +1,6 @@
 #include "FrequencyDelegate.h"
 
-#include "FrequencyKeyFilter.h"
+#include "KeyFilter.h"
 
 QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                          const QModelIndex& index) const {

@@ -1,6 +1,6 @@
 #include "FrequencyEdit.h"
 
-#include "FrequencyKeyFilter.h"
+#include "KeyFilter.h"
 
 FrequencyEdit::FrequencyEdit(const char* name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);

@@ -6,7 +6,6 @@
 #include "app/Prompter.h"
 #include "port/PortNames.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -68,11 +67,6 @@ void SessionDialog::stop() {
     m_driver.reset();
     m_session = nullptr;
     m_port.close();
-}
-
-void SessionDialog::closeEvent(QCloseEvent* event) {
-    stop();
-    QDialog::closeEvent(event);
 }
 
 void SessionDialog::reject() {

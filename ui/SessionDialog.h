@@ -37,7 +37,7 @@ class SessionDialog : public QDialog {
     bool OpenPort(bool flush);
     /** Starts (or restarts) the session with the driver. */
     void Run(RadioSession& session);
-    void closeEvent(QCloseEvent* event) override;
+    /** Every way of closing the dialog ends here: the session stops, the port closes. */
     void reject() override;
     /** The session ended; Completed, Failed, Refused or Cancelled. */
     virtual void Ended(SessionOutcome outcome) = 0;

@@ -2,7 +2,7 @@
 
 #include "DialogParts.h"
 #include "FormTranslator.h"
-#include "FrequencyKeyFilter.h"
+#include "KeyFilter.h"
 #include "app/AppContext.h"
 #include "model/TEnMsg.h"
 

@@ -9,7 +9,6 @@
 #include "channels/ChannelStore.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -101,18 +100,8 @@ void TfTestFrequency::ok() {
 }
 
 void TfTestFrequency::done(int result) {
-    // However it is closed, an edited table shows the warning, and closes.
-    if (m_edited && !m_warned) {
-        m_warned = true;
+    // OK, Cancel and the close box all end here: an edited table shows the warning.
+    if (m_edited)
         m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_warning->text(), Prompt::kInfo);
-    }
     QDialog::done(result);
-}
-
-void TfTestFrequency::closeEvent(QCloseEvent* event) {
-    if (m_edited && !m_warned) {
-        m_warned = true;
-        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_warning->text(), Prompt::kInfo);
-    }
-    QDialog::closeEvent(event);
 }

@@ -19,7 +19,6 @@ class TfTestFrequency : public QDialog {
     void CommitCell(int row, int col, const QString& text);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     void done(int result) override;
 
   private:
@@ -30,5 +29,4 @@ class TfTestFrequency : public QDialog {
     QTableWidget* m_grid;
     QLabel* m_warning;
     bool m_edited = false;
-    bool m_warned = false;
 };

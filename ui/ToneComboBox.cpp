@@ -1,6 +1,6 @@
 #include "ToneComboBox.h"
 
-#include "FrequencyKeyFilter.h"
+#include "KeyFilter.h"
 #include "Tags.h"
 #include "channels/ToneCodes.h"
 

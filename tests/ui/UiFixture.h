@@ -3,13 +3,12 @@
 #include "TestUtil.h"
 #include "TfMainFrm.h"
 #include "app/AppContext.h"
-#include "app/FileDialogs.h"
+#include "app/ScriptedFileDialogs.h"
 #include "app/ScriptedPrompter.h"
 #include "channels/ChannelEditing.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QQueue>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -17,23 +16,6 @@
 
 #include <functional>
 #include <memory>
-
-/** File dialogs that answer from queues; an empty queue is a cancelled dialog. */
-class QueuedFileDialogs : public FileDialogs {
-  public:
-    std::optional<QString> AskSavePath() override {
-        ++saveAsked;
-        return saves.isEmpty() ? std::nullopt : std::optional<QString>(saves.dequeue());
-    }
-    std::optional<QString> AskOpenPath() override {
-        ++openAsked;
-        return opens.isEmpty() ? std::nullopt : std::optional<QString>(opens.dequeue());
-    }
-    QQueue<QString> saves;
-    QQueue<QString> opens;
-    int saveAsked = 0;
-    int openAsked = 0;
-};
 
 /** A temporary application directory, optionally with the shipped language files. */
 class TempHome {
@@ -100,7 +82,7 @@ struct RunningProgram {
     TempHome home;
     std::unique_ptr<AppContext> ctx;
     ScriptedPrompter prompter;
-    QueuedFileDialogs dialogs;
+    ScriptedFileDialogs dialogs;
     std::unique_ptr<TfMainFrm> window;
     bool exposed = false;
 };

@@ -81,7 +81,7 @@ class RadioDialogsTest : public QObject {
         TempHome home;
         std::unique_ptr<AppContext> ctx;
         ScriptedPrompter prompter;
-        QueuedFileDialogs dialogs;
+        ScriptedFileDialogs dialogs;
         std::unique_ptr<TfMainFrm> window;
     };
 

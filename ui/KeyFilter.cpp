@@ -1,4 +1,4 @@
-#include "FrequencyKeyFilter.h"
+#include "KeyFilter.h"
 
 #include "channels/ToneCodes.h"
 
