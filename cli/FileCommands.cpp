@@ -2,6 +2,7 @@
 
 #include "ExitCode.h"
 #include "Workspace.h"
+#include "image/CodeplugCsv.h"
 #include "image/CodeplugJson.h"
 #include "image/DataFile.h"
 #include "model/Selection.h"
@@ -33,16 +34,9 @@ int NewCommand::run(const QStringList& args, const QString& appDir) {
     Workspace ws(appDir);
     TALL& all = ws.ctx.all();
     if (parser.isSet(model)) {
-        const TMacType* m = ws.ctx.models().FindByCode(parser.value(model));
-        if (!m) {
-            PrintError(QStringLiteral("qx7-cli new: there is no model \"%1\"; the catalogue has "
-                                      "8524 (UHF) and 7524 (VHF).")
-                           .arg(parser.value(model)));
-            return ExitCode::kUsage;
-        }
-        SelectModel(all, *m);
-        SelectBand(all, m->DefaultBand);
-        ws.store.ResetRows(all.ChannelCount);
+        const int status = ws.SelectModel(parser.value(model), "qx7-cli new");
+        if (status != ExitCode::kOk)
+            return status;
     }
     if (parser.isSet(band)) {
         if (!all.CurrentModel->Bands.contains(parser.value(band))) {
@@ -82,12 +76,14 @@ int InfoCommand::run(const QStringList& args, const QString& appDir) {
 
 int ExportCommand::run(const QStringList& args, const QString& appDir) {
     QCommandLineParser parser;
-    const QCommandLineOption format("format", "Output format (json).", "FORMAT", "json");
+    const QCommandLineOption format("format", "Output format (json or csv).", "FORMAT", "json");
     parser.addOptions({kOutput, format});
     if (!ParseArgs(parser, *this, args, 1))
         return ExitCode::kUsage;
-    if (parser.value(format) != "json") {
-        PrintError(QStringLiteral("qx7-cli export: the format \"%1\" is not known; use json.")
+    const QString kind = parser.value(format).toLower();
+    if (kind != "json" && kind != "csv") {
+        PrintError(QStringLiteral("qx7-cli export: the format \"%1\" is not known; use json or "
+                                  "csv.")
                        .arg(parser.value(format)));
         return ExitCode::kUsage;
     }
@@ -97,12 +93,13 @@ int ExportCommand::run(const QStringList& args, const QString& appDir) {
         PrintError(d.error);
         return ExitCode::kBadFile;
     }
-    const QByteArray json = CodeplugJson::Write(d.codeplug);
+    const QByteArray text =
+        kind == "csv" ? CodeplugCsv::Write(d.codeplug.channels) : CodeplugJson::Write(d.codeplug);
     if (!parser.isSet(kOutput)) {
-        PrintOut(QString::fromUtf8(json));
+        PrintOut(QString::fromUtf8(text));
         return ExitCode::kOk;
     }
-    const QString error = DataFile::WriteAtomically(parser.value(kOutput), json);
+    const QString error = DataFile::WriteAtomically(parser.value(kOutput), text);
     if (!error.isEmpty()) {
         PrintError(error);
         return ExitCode::kBadFile;
@@ -110,9 +107,44 @@ int ExportCommand::run(const QStringList& args, const QString& appDir) {
     return ExitCode::kOk;
 }
 
+namespace {
+
+// Puts a CSV channel list into the base codeplug of the workspace.
+int importCsv(Workspace& ws, const QString& in, const QByteArray& text, bool skipInvalid) {
+    const CodeplugCsv::Parsed parsed = CodeplugCsv::Read(text, *ws.ctx.all().CurrentModel);
+    if (!parsed.error.isEmpty()) {
+        PrintError(QStringLiteral("%1: %2; nothing was written.").arg(in, parsed.error));
+        return ExitCode::kBadFile;
+    }
+    for (const CodeplugCsv::Problem& p : parsed.invalid)
+        PrintError(QStringLiteral("%1: %2%3.")
+                       .arg(in, skipInvalid ? QStringLiteral("skipped ") : QString(), p.text()));
+    if (!parsed.invalid.isEmpty() && !skipInvalid) {
+        PrintError(QStringLiteral("%1: %2 line(s) give no channel; nothing was written. Mend "
+                                  "them, or give --skip-invalid to import the other lines.")
+                       .arg(in)
+                       .arg(parsed.invalid.size()));
+        return ExitCode::kBadFile;
+    }
+    for (const QString& warning : parsed.warnings)
+        PrintError(QStringLiteral("%1: warning: %2.").arg(in, warning));
+    ws.doc.ReplaceChannels(parsed.channels);
+    return ExitCode::kOk;
+}
+
+} // namespace
+
 int ImportCommand::run(const QStringList& args, const QString& appDir) {
     QCommandLineParser parser;
-    parser.addOption(kOutput);
+    const QCommandLineOption format("format", "Input format (json or csv; by default the "
+                                              "file name's suffix).",
+                                    "FORMAT");
+    const QCommandLineOption base("base", "CSV: the data file whose model, band, settings and "
+                                          "message the channels join.",
+                                  "FILE");
+    const QCommandLineOption model("model", "CSV: a new codeplug of this model.", "CODE");
+    const QCommandLineOption skipInvalid("skip-invalid", "CSV: import the valid lines only.");
+    parser.addOptions({kOutput, format, base, model, skipInvalid});
     if (!ParseArgs(parser, *this, args, 1))
         return ExitCode::kUsage;
     if (!parser.isSet(kOutput)) {
@@ -120,14 +152,50 @@ int ImportCommand::run(const QStringList& args, const QString& appDir) {
         return ExitCode::kUsage;
     }
     const QString in = parser.positionalArguments().first();
+    QString kind = parser.value(format).toLower();
+    if (kind.isEmpty())
+        kind = in.endsWith(".csv", Qt::CaseInsensitive) ? "csv" : "json";
+    if (kind != "json" && kind != "csv") {
+        PrintError(QStringLiteral("qx7-cli import: the format \"%1\" is not known; use json or "
+                                  "csv.")
+                       .arg(parser.value(format)));
+        return ExitCode::kUsage;
+    }
+    if (kind == "json" && (parser.isSet(base) || parser.isSet(model) || parser.isSet(skipInvalid))) {
+        PrintError("qx7-cli import: --base, --model and --skip-invalid belong to CSV import.");
+        return ExitCode::kUsage;
+    }
+    if (parser.isSet(base) && parser.isSet(model)) {
+        PrintError("qx7-cli import: give --base or --model, not both.");
+        return ExitCode::kUsage;
+    }
+    Workspace ws(appDir);
+    if (parser.isSet(model)) {
+        const int status = ws.SelectModel(parser.value(model), "qx7-cli import");
+        if (status != ExitCode::kOk)
+            return status;
+    }
     QFile file(in);
     if (!file.open(QIODevice::ReadOnly)) {
         PrintError(QStringLiteral("Cannot open %1: %2.").arg(in, file.errorString()));
         return ExitCode::kBadFile;
     }
-    Workspace ws(appDir);
-    const CodeplugJson::Parsed parsed =
-        CodeplugJson::Read(file.readAll(), ws.ctx.models(), ws.ctx.bands());
+    const QByteArray text = file.readAll();
+    if (kind == "csv") {
+        if (parser.isSet(base)) {
+            const DataFile::Decoded d = readDataFile(parser.value(base), ws);
+            if (d.failure != DataFile::Failure::None) {
+                PrintError(d.error);
+                return ExitCode::kBadFile;
+            }
+            ws.doc.Apply(d.codeplug);
+        }
+        const int status = importCsv(ws, in, text, parser.isSet(skipInvalid));
+        if (status != ExitCode::kOk)
+            return status;
+        return ws.SaveTo(parser.value(kOutput)) ? ExitCode::kOk : ExitCode::kBadFile;
+    }
+    const CodeplugJson::Parsed parsed = CodeplugJson::Read(text, ws.ctx.models(), ws.ctx.bands());
     if (!parsed.codeplug) {
         PrintError(QStringLiteral("%1: %2; nothing was written.").arg(in, parsed.error));
         return ExitCode::kBadFile;

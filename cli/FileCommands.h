@@ -20,21 +20,32 @@ class InfoCommand : public CliCommand {
     int run(const QStringList& args, const QString& appDir) override;
 };
 
-/** qx7-cli export: a data file's codeplug as JSON. */
+/** qx7-cli export: a data file's codeplug as JSON, or its channels as CSV. */
 class ExportCommand : public CliCommand {
   public:
     QString name() const override { return "export"; }
-    QString synopsis() const override { return "FILE.dat [--format json] [-o OUT]"; }
-    QString description() const override { return "write a data file's codeplug as JSON"; }
+    QString synopsis() const override { return "FILE.dat [--format json|csv] [-o OUT]"; }
+    QString description() const override {
+        return "write a data file's codeplug as JSON, or its channels as CSV";
+    }
     int run(const QStringList& args, const QString& appDir) override;
 };
 
-/** qx7-cli import: a data file built from JSON of the export's schema. */
+/**
+ * qx7-cli import: a data file built from JSON of the export's schema, or from
+ * a CSV channel list put into a base codeplug (a data file, or a new one of a
+ * model).
+ */
 class ImportCommand : public CliCommand {
   public:
     QString name() const override { return "import"; }
-    QString synopsis() const override { return "IN.json -o FILE.dat"; }
-    QString description() const override { return "build a data file from JSON"; }
+    QString synopsis() const override {
+        return "IN.json -o FILE.dat | IN.csv -o FILE.dat [--base FILE.dat | --model CODE] "
+               "[--skip-invalid]";
+    }
+    QString description() const override {
+        return "build a data file from JSON, or from a CSV channel list";
+    }
     int run(const QStringList& args, const QString& appDir) override;
 };
 

@@ -19,6 +19,13 @@ class Workspace {
     CliPrompter prompter;
     CodeplugDocument doc{ctx, store, prompter};
 
+    /**
+     * Makes the model with this code current with its default band and an
+     * empty channel table; an unknown code is reported for the command and
+     * gives the usage exit status.
+     */
+    int SelectModel(const QString& code, const QString& command);
+
     /** Saves to path; the document reports a failure on standard error. */
     bool SaveTo(const QString& path);
 };

@@ -4,22 +4,27 @@
 #include <QFileInfo>
 
 namespace {
-const QString kFilter = QStringLiteral("Data File(*.dat)");
+
+QString filter(FileKind kind) {
+    return kind == FileKind::Csv ? QStringLiteral("CSV File(*.csv)")
+                                 : QStringLiteral("Data File(*.dat)");
 }
 
-std::optional<QString> QtFileDialogs::AskSavePath() {
-    QFileDialog dialog(m_parent, QString(), QString(), kFilter);
-    dialog.setObjectName("sdSave");
+} // namespace
+
+std::optional<QString> QtFileDialogs::AskSavePath(FileKind kind) {
+    QFileDialog dialog(m_parent, QString(), QString(), filter(kind));
+    dialog.setObjectName(kind == FileKind::Csv ? "sdExportCsv" : "sdSave");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDefaultSuffix(kind == FileKind::Csv ? QStringLiteral("csv") : QStringLiteral("dat"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
 }
 
-std::optional<QString> QtFileDialogs::AskOpenPath() {
-    QFileDialog dialog(m_parent, QString(), QString(), kFilter);
-    dialog.setObjectName("odOpen");
+std::optional<QString> QtFileDialogs::AskOpenPath(FileKind kind) {
+    QFileDialog dialog(m_parent, QString(), QString(), filter(kind));
+    dialog.setObjectName(kind == FileKind::Csv ? "odImportCsv" : "odOpen");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -4,13 +4,13 @@
 
 class QWidget;
 
-/** The save and open dialogs of data files, filter "Data File(*.dat)". */
+/** The save and open dialogs: data files with filter "Data File(*.dat)", and CSV channel lists. */
 class QtFileDialogs : public FileDialogs {
   public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
     void SetParent(QWidget* parent) { m_parent = parent; }
-    std::optional<QString> AskSavePath() override;
-    std::optional<QString> AskOpenPath() override;
+    std::optional<QString> AskSavePath(FileKind kind = FileKind::DataFile) override;
+    std::optional<QString> AskOpenPath(FileKind kind = FileKind::DataFile) override;
 
   private:
     QWidget* m_parent;

@@ -70,6 +70,8 @@ enum Command {
     kAbout = 35,
     kBatchEdit = 36,
     kFunctionSetting = 37,
+    kImportCsv = 40,
+    kExportCsv = 41,
 };
 
 constexpr int kNoTag = 0;
@@ -101,6 +103,8 @@ const Menu kMenus[] = {
       {"O1", "&Open", kOpen, "Ctrl+O", true},
       {"S2", "&Save", kSave, "Ctrl+S", true},
       {"A1", "Save &As", kSaveAs, "Ctrl+A", true},
+      {"ImportCsv", "Import CSV...", kImportCsv, nullptr, true},
+      {"ExportCsv", "Export CSV...", kExportCsv, nullptr, true},
       {"N11", nullptr, kNoTag, nullptr, true},
       {"P2", "&Print", kPrint, "Ctrl+P", true},
       {"V2", "Print Pre&view", kPrintPreview, "Ctrl+V", true},
@@ -410,6 +414,12 @@ void TfMainFrm::RunCommand(int tag) {
         break;
     case kSaveAs:
         m_doc.SaveAs();
+        break;
+    case kImportCsv:
+        m_doc.ImportCsv();
+        break;
+    case kExportCsv:
+        m_doc.ExportCsv();
         break;
     case kModel:
         modelInformation();

@@ -4,9 +4,12 @@
 #include "FileDialogs.h"
 #include "Prompter.h"
 #include "channels/ChannelStore.h"
+#include "image/CodeplugCsv.h"
 #include "image/DataFile.h"
 #include "image/RecordEncoder.h"
 #include "model/Selection.h"
+
+#include <QFile>
 
 CodeplugDocument::CodeplugDocument(AppContext& ctx, ChannelStore& store, Prompter& prompter,
                                    FileDialogs* dialogs)
@@ -128,6 +131,76 @@ void CodeplugDocument::Open() {
         return;
     OpenDataFile(*path);
     refresh();
+}
+
+void CodeplugDocument::ImportCsv() {
+    if (m_ctx.all().Changed &&
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().SaveProgram,
+                              Prompt::kYesNo) == Prompt::kYes)
+        Save();
+    const auto path = m_dialogs ? m_dialogs->AskOpenPath(FileKind::Csv) : std::nullopt;
+    if (path)
+        ImportCsvFile(*path);
+    refresh();
+}
+
+bool CodeplugDocument::ImportCsvFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        report(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorString()));
+        return false;
+    }
+    const CodeplugCsv::Parsed parsed = CodeplugCsv::Read(file.readAll(), *m_ctx.all().CurrentModel);
+    if (!parsed.error.isEmpty()) {
+        report(QStringLiteral("Cannot import %1: %2.").arg(path, parsed.error));
+        return false;
+    }
+    if (!parsed.invalid.isEmpty()) {
+        QStringList lines;
+        for (const CodeplugCsv::Problem& p : parsed.invalid)
+            lines << p.text();
+        QString question = m_ctx.texts().CsvSkip;
+        question.replace(QLatin1String("\\n"), QLatin1String("\n"));
+        if (m_prompter.ShowPrompt(m_ctx.texts().Confirmation, question.arg(lines.join('\n')),
+                                  Prompt::kYesNo) != Prompt::kYes)
+            return false;
+    }
+    ReplaceChannels(parsed.channels);
+    return true;
+}
+
+void CodeplugDocument::ExportCsv() {
+    const auto path = m_dialogs ? m_dialogs->AskSavePath(FileKind::Csv) : std::nullopt;
+    if (path)
+        ExportCsvFile(*path);
+}
+
+bool CodeplugDocument::ExportCsvFile(const QString& path) {
+    QByteArray csv;
+    try {
+        csv = CodeplugCsv::Write(Capture().channels);
+    } catch (const CodecError& e) {
+        report(QStringLiteral("Cannot export %1: %2.").arg(path, e.message()));
+        return false;
+    }
+    const QString error = DataFile::WriteAtomically(path, csv);
+    if (!error.isEmpty()) {
+        report(error);
+        return false;
+    }
+    return true;
+}
+
+void CodeplugDocument::ReplaceChannels(const std::vector<std::optional<ChannelValues>>& channels) {
+    m_store.BeginUpdate();
+    m_store.ResetRows(m_ctx.all().ChannelCount);
+    for (int row = 1; row <= m_store.RowCount(); ++row) {
+        const size_t i = static_cast<size_t>(row - 1);
+        if (i < channels.size() && channels[i])
+            m_store.SetChannelRow(row, *channels[i]);
+    }
+    m_store.EndUpdate();
+    m_ctx.all().Changed = true;
 }
 
 std::vector<std::pair<MapEntry, Record>> CodeplugDocument::RadioRecords() {

@@ -59,6 +59,22 @@ class CodeplugDocument {
     void Open();
 
     /**
+     * Import CSV: asks SaveProgram when changed, then a CSV channel list whose
+     * channels replace the channel table; model, band, settings and message
+     * stay. Lines that give no channel are listed in one question (CsvSkip);
+     * the rest is imported only on Yes.
+     */
+    void ImportCsv();
+    /** Reads and applies a CSV channel list as ImportCsv does; returns whether it was applied. */
+    bool ImportCsvFile(const QString& path);
+    /** Export CSV: the channels in use, to a CSV file that the save dialog names. */
+    void ExportCsv();
+    /** Writes the channels in use as CSV; reports a failure and returns false. */
+    bool ExportCsvFile(const QString& path);
+    /** The channel table's rows become these channels, one per slot; sets Changed. */
+    void ReplaceChannels(const std::vector<std::optional<ChannelValues>>& channels);
+
+    /**
      * The records a write sends, in sending order, encoded from the channel
      * table and the records; rebuilds UsedBits and ScanBits. Throws CodecError.
      */

@@ -4,10 +4,13 @@
 
 #include <optional>
 
-/** Asks the user for a data file name; none when the dialog is cancelled. */
+/** The kinds of file the program saves and opens. */
+enum class FileKind { DataFile, Csv };
+
+/** Asks the user for a file name; none when the dialog is cancelled. */
 class FileDialogs {
   public:
     virtual ~FileDialogs() = default;
-    virtual std::optional<QString> AskSavePath() = 0;
-    virtual std::optional<QString> AskOpenPath() = 0;
+    virtual std::optional<QString> AskSavePath(FileKind kind = FileKind::DataFile) = 0;
+    virtual std::optional<QString> AskOpenPath(FileKind kind = FileKind::DataFile) = 0;
 };

@@ -10,12 +10,14 @@ std::optional<QString> next(QQueue<QString>& queue) {
 
 } // namespace
 
-std::optional<QString> ScriptedFileDialogs::AskSavePath() {
+std::optional<QString> ScriptedFileDialogs::AskSavePath(FileKind kind) {
     ++saveAsked;
+    lastKind = kind;
     return next(saves);
 }
 
-std::optional<QString> ScriptedFileDialogs::AskOpenPath() {
+std::optional<QString> ScriptedFileDialogs::AskOpenPath(FileKind kind) {
     ++openAsked;
+    lastKind = kind;
     return next(opens);
 }

@@ -10,11 +10,13 @@
  */
 class ScriptedFileDialogs : public FileDialogs {
   public:
-    std::optional<QString> AskSavePath() override;
-    std::optional<QString> AskOpenPath() override;
+    std::optional<QString> AskSavePath(FileKind kind = FileKind::DataFile) override;
+    std::optional<QString> AskOpenPath(FileKind kind = FileKind::DataFile) override;
 
     QQueue<QString> saves;
     QQueue<QString> opens;
     int saveAsked = 0;
     int openAsked = 0;
+    /** The kind of file the last call asked for. */
+    FileKind lastKind = FileKind::DataFile;
 };

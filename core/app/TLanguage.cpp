@@ -2,8 +2,8 @@
 
 #include "IniFile.h"
 
-const std::array<TLanguage::Key, 21>& TLanguage::Keys() {
-    static const std::array<Key, 21> keys{{
+const std::array<TLanguage::Key, 22>& TLanguage::Keys() {
+    static const std::array<Key, 22> keys{{
         {"Confirmation", &TLanguage::Confirmation, "提示"},
         {"ExitProgram", &TLanguage::ExitProgram, "确定要退出系统？"},
         {"SaveProgram", &TLanguage::SaveProgram, "是否保存数据？"},
@@ -25,6 +25,7 @@ const std::array<TLanguage::Key, 21>& TLanguage::Keys() {
         {"ReadOk", &TLanguage::ReadOk, "读取完成！"},
         {"WriteOk", &TLanguage::WriteOk, "写入完成！"},
         {"LPortError", &TLanguage::LPortError, "无法打开端口！"},
+        {"CsvSkip", &TLanguage::CsvSkip, "以下各行无法导入：\n%1\n是否导入其余信道？"},
     }};
     return keys;
 }

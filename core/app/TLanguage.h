@@ -4,7 +4,7 @@
 
 #include <array>
 
-/** The 21 message texts of the prompts, each named by its message key. */
+/** The message texts of the prompts, each named by its message key. */
 class TLanguage {
   public:
     struct Key {
@@ -13,7 +13,7 @@ class TLanguage {
         const char* defaultText; // UTF-8
     };
     /** The keys in their declared order with their built-in Chinese texts. */
-    static const std::array<Key, 21>& Keys();
+    static const std::array<Key, 22>& Keys();
 
     /**
      * Fills every text from section "Language" of appDir + languageName + ".Ini";
@@ -42,4 +42,6 @@ class TLanguage {
     QString ReadOk;
     QString WriteOk;
     QString LPortError;
+    /** The CSV import's question; %1 is the list of lines it leaves out. */
+    QString CsvSkip;
 };

@@ -90,11 +90,48 @@ TEST_F(CliTest, WrongUsageExitsWithOne) {
          {QStringList{}, QStringList{"frobnicate"}, QStringList{"new"},
           QStringList{"new", "-o", "a.dat", "--model", "1234"},
           QStringList{"new", "-o", "a.dat", "--band", "136 - 150MHz"}, QStringList{"info"},
-          QStringList{"export", "a.dat", "--format", "xml"}, QStringList{"import", "in.json"}}) {
+          QStringList{"export", "a.dat", "--format", "xml"}, QStringList{"import", "in.json"},
+          QStringList{"import", "in.json", "-o", "a.dat", "--skip-invalid"},
+          QStringList{"import", "in.csv", "-o", "a.dat", "--model", "9999"},
+          QStringList{"import", "in.csv", "-o", "a.dat", "--model", "7524", "--base", "b.dat"}}) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
     }
     EXPECT_FALSE(QFile::exists(path("a.dat")));
+}
+
+TEST_F(CliTest, CsvRoundTripAndInvalidLines) {
+    // A codeplug with channels, settings and a message of its own.
+    WriteFileBytes(path("plan.csv"), "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\r\n"
+                                     "1,146.52,,,,,FM\r\n"
+                                     "4,145.35,-,0.6,Tone,100.0,NFM\r\n");
+    CliRun r = cli({"import", "plan.csv", "--model", "7524", "-o", "base.dat"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    r = cli({"export", "base.dat", "--format", "csv", "-o", "base.csv"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QByteArray csv = ReadFileBytes(path("base.csv"));
+    EXPECT_TRUE(csv.contains("\r\n4,,145.350000,-,0.600000,Tone,100.0,")) << csv.toStdString();
+
+    // Back into the codeplug it came from: the same file.
+    r = cli({"import", "base.csv", "--base", "base.dat", "-o", "again.dat"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(ReadFileBytes(path("again.dat")), ReadFileBytes(path("base.dat")));
+
+    // An invalid line refuses the file unless --skip-invalid is given.
+    WriteFileBytes(path("mixed.csv"), csv + "9,,999.0\r\n");
+    r = cli({"import", "mixed.csv", "--base", "base.dat", "-o", "mixed.dat"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("mixed.csv: line 4: frequency 999.000000 MHz")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("mixed.dat")));
+    r = cli({"import", "mixed.csv", "--base", "base.dat", "-o", "mixed.dat", "--skip-invalid"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("skipped line 4"));
+    EXPECT_EQ(ReadFileBytes(path("mixed.dat")), ReadFileBytes(path("base.dat")));
+
+    WriteFileBytes(path("notes.csv"), "no channels here\n");
+    r = cli({"import", "notes.csv", "-o", "notes.dat"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(QFile::exists(path("notes.dat")));
 }
 
 } // namespace

@@ -65,7 +65,8 @@ class MainWindowTest : public QObject {
             {"tbOpen", 2, true, ""},       {"tbSave", 3, true, ""},
             {"ToolButton3", 10, true, ""}, {"tbPrint", 7, true, ""},
             {"tbRead", 20, true, ""},      {"tbWrite", 21, true, ""},
-            {"tbHelp", 34, true, ""},
+            {"tbHelp", 34, true, ""},      {"ImportCsv", 40, true, ""},
+            {"ExportCsv", 41, true, ""},
         };
         for (const auto& r : rows)
             QTest::newRow(r.item) << r.item << r.tag << r.visible << r.shortcut;
@@ -107,6 +108,22 @@ class MainWindowTest : public QObject {
         p.window->Item("A1")->trigger(); // Save As, cancelled
         QCOMPARE(p.dialogs.saveAsked, 2);
         QCOMPARE(p.window->windowTitle(), QString("QX7"));
+
+        // The CSV entries follow Save As, and reach the grid through the file.
+        const QList<QAction*> file = p.window->findChild<QMenu*>("nFile")->actions();
+        const int saveAs = file.indexOf(p.window->Item("A1"));
+        QCOMPARE(file.value(saveAs + 1), p.window->Item("ImportCsv"));
+        QCOMPARE(file.value(saveAs + 2), p.window->Item("ExportCsv"));
+        p.addChannel(1, "460");
+        p.dialogs.saves.enqueue(p.home.file("plan.csv"));
+        p.window->Item("ExportCsv")->trigger();
+        QVERIFY(ReadFileBytes(p.home.file("plan.csv")).contains("\r\n1,,460.000000,"));
+        p.window->Item("tbNew")->trigger();
+        QVERIFY(!p.window->Store().IsPresent(1));
+        p.dialogs.opens.enqueue(p.home.file("plan.csv"));
+        p.window->Item("ImportCsv")->trigger();
+        QVERIFY(p.window->Store().IsPresent(1));
+        QCOMPARE(p.window->Store().CellText(1, ChannelStore::ColRx), QString("460.00000"));
     }
 
     void modalCommandsOpenTheirDialogs_data() {
