@@ -2,7 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev \
-            libgtest-dev libgmock-dev fonts-wqy-microhei
+            libgtest-dev libgmock-dev fonts-wqy-microhei \
+            desktop-file-utils appstream
 
 .PHONY: all deps configure build run test bench clean
 

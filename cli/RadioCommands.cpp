@@ -3,6 +3,7 @@
 #include "ExitCode.h"
 #include "Workspace.h"
 #include "image/Record.h"
+#include "app/Settings.h"
 #include "port/PortNames.h"
 #include "port/RadioPort.h"
 #include "port/SessionDriver.h"
@@ -46,7 +47,7 @@ class ProgressBar {
 };
 
 bool openPort(Workspace& ws, RadioPort& port, const QString& name, bool flush) {
-    const RadioPort::OpenResult opened = port.OpenFor(name, PortNames(ws.ctx.all().AppDir), flush);
+    const RadioPort::OpenResult opened = port.OpenFor(name, PortNames(SettingsReadPath(ws.ctx.all())), flush);
     if (opened)
         return true;
     PrintError(ws.ctx.texts().LPortError);
@@ -88,7 +89,8 @@ int PortsCommand::run(const QStringList& args, const QString& appDir) {
     QCommandLineParser parser;
     if (!ParseArgs(parser, *this, args, 0))
         return ExitCode::kUsage;
-    for (const PortNames::Port& p : PortNames(appDir).ListPorts())
+    const Workspace ws(appDir);
+    for (const PortNames::Port& p : PortNames(SettingsReadPath(ws.ctx.all())).ListPorts())
         PrintOut(QStringLiteral("%1\t%2\n").arg(p.name, p.device));
     return ExitCode::kOk;
 }

@@ -4,6 +4,7 @@
 #include "FormTranslator.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"
+#include "app/Settings.h"
 #include "port/PortNames.h"
 
 #include <QHBoxLayout>
@@ -36,7 +37,7 @@ SessionDialog::~SessionDialog() {
 
 bool SessionDialog::OpenPort(bool flush) {
     const RadioPort::OpenResult opened =
-        m_port.OpenFor(m_ctx.all().PortName, PortNames(m_ctx.all().AppDir), flush);
+        m_port.OpenFor(m_ctx.all().PortName, PortNames(SettingsReadPath(m_ctx.all())), flush);
     if (opened)
         return true;
     // Lack of permission has a fix the user can apply; every other failure is LPortError.

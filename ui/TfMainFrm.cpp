@@ -347,7 +347,7 @@ void TfMainFrm::FormShow() {
     Item("nLanguage")->setVisible(all.LanguageChoice);
     m_ctx.SelectFirstModel();
     QStringList ports;
-    for (const PortNames::Port& p : PortNames(all.AppDir).ListPorts())
+    for (const PortNames::Port& p : PortNames(SettingsReadPath(all)).ListPorts())
         ports << p.name;
     all.PortName = all.PortName.toUpper();
     if (!ports.contains(all.PortName) && !ports.isEmpty())

@@ -38,7 +38,7 @@ TfSetLanguage::TfSetLanguage(AppContext& ctx, QWidget* parent) : QDialog(parent)
 
     // The language names and their display names, in the current language.
     const TALL& all = ctx.all();
-    const IniFile settings(all.AppDir + QLatin1String(kSettingsFile));
+    const IniFile settings(SettingsReadPath(all));
     const QString section = QLatin1String(kSettingsSection);
     m_names->addItems(SplitBarList(settings.value(section, "Language", "Chinese|English")));
     m_box->addItems(

@@ -4,6 +4,7 @@
 #include "FormTranslator.h"
 #include "Tags.h"
 #include "app/AppContext.h"
+#include "app/Settings.h"
 #include "port/PortNames.h"
 
 #include <QComboBox>
@@ -34,7 +35,7 @@ TfSetPort::TfSetPort(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);
     // Each port shows the device behind it; the name alone is stored.
-    for (const PortNames::Port& p : PortNames(ctx.all().AppDir).ListPorts())
+    for (const PortNames::Port& p : PortNames(SettingsReadPath(ctx.all())).ListPorts())
         m_box->addItem(QStringLiteral("%1    %2").arg(p.name, p.device), p.name);
     m_box->setCurrentIndex(m_box->count() > 0 ? 0 : -1);
     const int current = m_box->findData(ctx.all().PortName, Qt::UserRole,

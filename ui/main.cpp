@@ -5,10 +5,13 @@
 #include "QtFileDialogs.h"
 #include "TfMainFrm.h"
 #include "app/AppContext.h"
+#include "app/IniFile.h"
+#include "app/Settings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -38,11 +41,37 @@ long residentKilobytes() {
     return -1;
 }
 
+bool hasOption(int argc, char** argv, const char* option) {
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], option) == 0)
+            return true;
+    return false;
+}
+
+// Where the program found its files: what an installation can be checked by.
+int printVersion(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const AppContext ctx(ResolveAppDir(optionValue(argc, argv, "--home")));
+    const TALL& all = ctx.all();
+    QStringList languages;
+    for (const QString& name : SplitBarList(IniFile(SettingsReadPath(all))
+                                                .value(kSettingsSection, "Language",
+                                                       QStringLiteral("Chinese|English"))))
+        if (QFileInfo::exists(all.AppDir + name + QStringLiteral(".Ini")))
+            languages << all.AppDir + name + QStringLiteral(".Ini");
+    std::printf("qx7 %s\nfiles: %s\nsettings: %s\nlanguage files: %s\n", QX7_VERSION,
+                qPrintable(all.AppDir), qPrintable(all.SettingsFile),
+                qPrintable(languages.isEmpty() ? QStringLiteral("none") : languages.join(", ")));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    if (hasOption(argc, argv, "--version"))
+        return printVersion(argc, argv);
     if (!hasDisplay()) {
         std::fprintf(stderr, "qx7 needs a desktop display: start it on your desktop, or without "
                              "one as \"xvfb-run build/bin/qx7\", or use build/bin/qx7-cli.\n");

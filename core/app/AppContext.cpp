@@ -6,9 +6,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 AppContext::AppContext(const QString& appDir) {
     m_all.AppDir = appDir.endsWith('/') ? appDir : appDir + '/';
+    m_all.SettingsFile =
+        ChooseSettingsFile(m_all.AppDir, QFileInfo(m_all.AppDir).isWritable(),
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     m_all.TestOnline = false;
     m_all.LanguageChoice = true;
     FillBandList(m_bands);

@@ -3,18 +3,36 @@
 #include "IniFile.h"
 #include "TALL.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
 
-QString settingsPath(const TALL& all) {
+QString installedPath(const TALL& all) {
     return all.AppDir + QLatin1String(kSettingsFile);
+}
+
+QString settingsPath(const TALL& all) {
+    return all.SettingsFile.isEmpty() ? installedPath(all) : all.SettingsFile;
 }
 
 } // namespace
 
+QString ChooseSettingsFile(const QString& appDir, bool appDirWritable, const QString& configHome) {
+    if (appDirWritable)
+        return QDir(appDir).filePath(QLatin1String(kSettingsFile));
+    return QDir(configHome).filePath(QStringLiteral("qx7/") + QLatin1String(kSettingsFile));
+}
+
+QString SettingsReadPath(const TALL& all) {
+    const QString file = settingsPath(all);
+    return QFileInfo::exists(file) ? file : installedPath(all);
+}
+
 void ReadSettings(TALL& all) {
-    const IniFile ini(settingsPath(all));
+    const IniFile ini(SettingsReadPath(all));
     const QString section = QLatin1String(kSettingsSection);
     all.PortName = ini.value(section, "Com", "Com1");
     const QString languageId = ini.value(section, "Language_ID", "0");
@@ -45,7 +63,12 @@ void ReadSettings(TALL& all) {
 }
 
 bool WriteSettings(const TALL& all, QString* error) {
-    IniFile ini(settingsPath(all));
+    const QString file = settingsPath(all);
+    if (!QFileInfo::exists(file) && QFileInfo::exists(installedPath(all))) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile::copy(installedPath(all), file);
+    }
+    IniFile ini(file);
     const QString section = QLatin1String(kSettingsSection);
     return ini.setValue(section, "Com", all.PortName, error) &&
            ini.setValue(section, "Language_ID", QString::number(all.LanguageIndex), error) &&

@@ -8,12 +8,23 @@ class TALL;
 inline constexpr char kSettingsFile[] = "SysInfo.Ini";
 inline constexpr char kSettingsSection[] = "SysInfo";
 
-/** Reads SysInfo.Ini in all.AppDir into the state; missing keys take their defaults. */
+/**
+ * Where the settings are kept: SysInfo.Ini beside the program when its folder
+ * is writable, else configHome/qx7/SysInfo.Ini (an installed program's folder
+ * belongs to the system).
+ */
+QString ChooseSettingsFile(const QString& appDir, bool appDirWritable, const QString& configHome);
+
+/** The file the settings are read from: the settings file once it exists, else the one in AppDir. */
+QString SettingsReadPath(const TALL& all);
+
+/** Reads the settings file into the state; missing keys take their defaults. */
 void ReadSettings(TALL& all);
 
 /**
  * Writes the keys Com, Language_ID and PicID, leaving every other line of the
- * file as it was. Returns false with "Unable to write to <path>" in error when
+ * file as it was; a settings file kept apart from AppDir starts as a copy of
+ * the one in AppDir. Returns false with "Unable to write to <path>" in error when
  * the file cannot be written.
  */
 bool WriteSettings(const TALL& all, QString* error);

@@ -14,6 +14,8 @@ class TALL {
     QString PortName;
     /** Base of every file name the program builds, ending in a separator. */
     QString AppDir;
+    /** The settings file the program writes; empty means SysInfo.Ini in AppDir. */
+    QString SettingsFile;
     QString AppTitle;
     int ChannelCount = 0;
     QString ModelName;

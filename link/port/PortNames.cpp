@@ -35,8 +35,8 @@ bool canOpen(const QString& device) {
 
 } // namespace
 
-PortNames::PortNames(const QString& appDir) {
-    const IniFile ini(appDir + QLatin1String(kSettingsFile));
+PortNames::PortNames(const QString& settingsFile) {
+    const IniFile ini(settingsFile);
     for (const QString& key : ini.keys(QLatin1String(kSection)))
         AddMapping(key, ini.value(QLatin1String(kSection), key, QString()));
 }

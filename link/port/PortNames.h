@@ -23,8 +23,8 @@ class PortNames {
     static constexpr char kSection[] = "Ports";
 
     PortNames() = default;
-    /** With the mappings of section [Ports] of the settings file in appDir. */
-    explicit PortNames(const QString& appDir);
+    /** With the mappings of section [Ports] of the settings file. */
+    explicit PortNames(const QString& settingsFile);
 
     void AddMapping(const QString& name, const QString& device);
 

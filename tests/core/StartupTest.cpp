@@ -111,6 +111,41 @@ TEST_F(StartupTest, FirstExitCreatesTheSettingsFile) {
     EXPECT_EQ(ini.value("SysInfo", "PicID", "?"), "0");
 }
 
+TEST(SettingsLocation, BesideTheProgramOnlyWhenItsFolderIsWritable) {
+    EXPECT_EQ(ChooseSettingsFile("/opt/qx7/lib/qx7/", true, "/home/u/.config"),
+              "/opt/qx7/lib/qx7/SysInfo.Ini");
+    EXPECT_EQ(ChooseSettingsFile("/usr/lib/qx7/", false, "/home/u/.config"),
+              "/home/u/.config/qx7/SysInfo.Ini");
+}
+
+// An installed program: its folder holds the shipped settings; the user's go elsewhere.
+TEST_F(StartupTest, SettingsKeptApartStartAsACopyOfTheShippedOnes) {
+    writeSettings("[SysInfo]\nCom=COM3\nLanguage=Chinese|English\n[Ports]\nCOM9=/dev/x\n");
+    const QByteArray shipped = ReadFileBytes(dir() + "SysInfo.Ini");
+    QTemporaryDir config;
+    TALL all;
+    all.AppDir = dir();
+    all.SettingsFile = ChooseSettingsFile(all.AppDir, false, config.path());
+    all.LanguageChoice = true;
+    ReadSettings(all);
+    EXPECT_EQ(all.PortName, "COM3"); // read from the shipped file while the user has none
+    EXPECT_EQ(SettingsReadPath(all), dir() + "SysInfo.Ini");
+
+    all.PortName = "COM101";
+    QString error;
+    ASSERT_TRUE(WriteSettings(all, &error)) << error.toStdString();
+    EXPECT_EQ(ReadFileBytes(dir() + "SysInfo.Ini"), shipped);
+    EXPECT_EQ(SettingsReadPath(all), config.filePath("qx7/SysInfo.Ini"));
+    const IniFile user(config.filePath("qx7/SysInfo.Ini"));
+    EXPECT_EQ(user.value("SysInfo", "Com", ""), "COM101");
+    EXPECT_EQ(user.value("Ports", "COM9", ""), "/dev/x"); // the rest came along
+
+    TALL again = all;
+    again.PortName.clear();
+    ReadSettings(again);
+    EXPECT_EQ(again.PortName, "COM101");
+}
+
 TEST_F(StartupTest, WithLanguageChoiceOffTheIndexStaysZero) {
     writeSettings("[SysInfo]\nLanguage_ID=1\n");
     TALL all;

@@ -11,7 +11,7 @@ TEST(PortNamesTest, RangesAndMappingsGiveStableNames) {
     WriteFileBytes(dir.filePath("SysInfo.Ini"),
                    "[SysInfo]\nCom=COM7\n[Ports]\nCOM7=/dev/serial/by-id/usb-cable\ncom150=/tmp/x\n"
                    "Other=/dev/null\n");
-    const PortNames names(dir.path() + '/');
+    const PortNames names(dir.filePath("SysInfo.Ini"));
     struct Case {
         const char* name;
         const char* device;
