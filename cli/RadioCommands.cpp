@@ -91,7 +91,9 @@ int PortsCommand::run(const QStringList& args, const QString& appDir) {
         return ExitCode::kUsage;
     const Workspace ws(appDir);
     for (const PortNames::Port& p : PortNames(SettingsReadPath(ws.ctx.all())).ListPorts())
-        PrintOut(QStringLiteral("%1\t%2\n").arg(p.name, p.device));
+        PrintOut(QStringLiteral("%1\t%2%3\n")
+                     .arg(p.name, p.device,
+                          p.permitted ? QString() : "\t" + PortNames::PermissionAdvice()));
     return ExitCode::kOk;
 }
 

@@ -95,6 +95,11 @@ QString PortNames::NameFor(const QString& devicePath) const {
     return {};
 }
 
+QString PortNames::PermissionAdvice() {
+    return QStringLiteral("permission denied: add your user to the dialout group (sudo adduser "
+                          "$USER dialout) and log in again");
+}
+
 QList<PortNames::Port> PortNames::ListPorts() const {
     QMap<int, Port> found;
     QStringList candidates;
@@ -105,9 +110,13 @@ QList<PortNames::Port> PortNames::ListPorts() const {
     for (const QString& device : candidates) {
         const QString name = NameFor(device);
         const auto n = NumberOf(name);
-        if (!n || found.contains(*n) || !QFileInfo::exists(device) || !canOpen(device))
+        if (!n || found.contains(*n) || !QFileInfo::exists(device))
             continue;
-        found.insert(*n, {name, m_mapped.value(*n, device)});
+        const QFileInfo info(device);
+        const bool permitted = info.isReadable() && info.isWritable();
+        if (permitted && !canOpen(device))
+            continue; // in use, or no serial port
+        found.insert(*n, {name, m_mapped.value(*n, device), permitted});
     }
     return found.values();
 }

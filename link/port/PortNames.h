@@ -39,10 +39,15 @@ class PortNames {
     struct Port {
         QString name;
         QString device;
+        /** False for a port the user may not open: it needs the dialout group. */
+        bool permitted = true;
     };
+    /** What to do about a port the user may not open. */
+    static QString PermissionAdvice();
     /**
      * The ports that can be opened at this moment, in increasing number:
-     * the system's serial devices and every mapped device that exists.
+     * the system's serial devices and every mapped device that exists; and,
+     * not permitted, those the user lacks the permission to open.
      */
     QList<Port> ListPorts() const;
 

@@ -43,10 +43,8 @@ RadioPort::OpenResult RadioPort::OpenFor(const QString& name, const PortNames& n
                     ? QStringLiteral("Port %1 is in use by another program: close it and try "
                                      "again.")
                           .arg(where)
-                    : QStringLiteral("Port %1 cannot be opened: permission denied. Add your user "
-                                     "to the dialout group (sudo adduser $USER dialout) and log "
-                                     "in again.")
-                          .arg(where);
+                    : QStringLiteral("Port %1 cannot be opened: %2.")
+                          .arg(where, PortNames::PermissionAdvice());
             break;
         default:
             result.failure = Failure::Other;

@@ -1,8 +1,11 @@
 #include "TestUtil.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -14,7 +17,8 @@ struct CliRun {
 
 class CliTest : public ::testing::Test {
   protected:
-    CliRun cli(const QStringList& args) {
+    // Runs qx7-cli, behind the wrapper command when one is given.
+    CliRun cli(const QStringList& args, const QStringList& wrapper = {}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QX7_HOME", m_dir.path());
@@ -22,7 +26,10 @@ class CliTest : public ::testing::Test {
         env.insert("TZ", "UTC");
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(m_dir.path());
-        p.start(QStringLiteral(QX7_CLI), args);
+        if (wrapper.isEmpty())
+            p.start(QStringLiteral(QX7_CLI), args);
+        else
+            p.start(wrapper.first(), wrapper.mid(1) + QStringList{QStringLiteral(QX7_CLI)} + args);
         EXPECT_TRUE(p.waitForFinished(20000));
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
                 QString::fromLocal8Bit(p.readAllStandardError())};
@@ -98,6 +105,35 @@ TEST_F(CliTest, WrongUsageExitsWithOne) {
         EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
     }
     EXPECT_FALSE(QFile::exists(path("a.dat")));
+}
+
+// A serial device the user may not open: listed, and refused with the fix named.
+TEST_F(CliTest, APortWithoutPermissionNamesTheDialoutGroup) {
+    const QString device = path("ttyFAKE");
+    WriteFileBytes(device, "");
+    WriteFileBytes(path("SysInfo.Ini"), "[SysInfo]\n[Ports]\nCOM9=" + device.toUtf8() + "\n");
+    QStringList asUser;
+    if (geteuid() == 0) {
+        // Root opens anything: run as a user without rights to the device.
+        asUser = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(device, QFile::ReadOwner | QFile::WriteOwner);
+    } else {
+        QFile::setPermissions(device, {});
+    }
+    CliRun r = cli({"ports"}, asUser);
+    if (r.status == 126 || r.status == 127)
+        GTEST_SKIP() << "the other user cannot run this build: " << r.err.toStdString();
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("COM9\t" + device + "\tpermission denied: add your user to the "
+                               "dialout group"))
+        << r.out.toStdString();
+    r = cli({"read", "--port", "COM9", "-o", "out.dat"}, asUser);
+    EXPECT_EQ(r.status, 4);
+    EXPECT_TRUE(r.err.contains("COM9 (" + device + ") cannot be opened: permission denied"))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("sudo adduser $USER dialout"));
 }
 
 TEST_F(CliTest, CsvRoundTripAndInvalidLines) {
