@@ -189,17 +189,21 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         lines.insert(at, entry);
     }
 
-    QSaveFile file(m_path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        file.write(m_bom);
-        for (int i = 0; i < lines.size(); ++i) {
-            file.write(lines[i]);
-            if (i + 1 < lines.size() || endsWithNewLine)
-                file.write(m_eol);
-        }
-        ok = file.commit();
+    QByteArray text = m_bom;
+    for (int i = 0; i < lines.size(); ++i) {
+        text += lines[i];
+        if (i + 1 < lines.size() || endsWithNewLine)
+            text += m_eol;
     }
+    // Unbuffered, so that a refused write is known before the file is replaced.
+    QSaveFile file(m_path);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (ok && file.write(text) != text.size()) {
+        file.cancelWriting();
+        ok = false;
+    }
+    if (ok)
+        ok = file.commit();
     if (!ok) {
         if (error)
             *error = QStringLiteral("Unable to write to %1").arg(m_path);

@@ -85,10 +85,18 @@ DataFile::Decoded DataFile::Read(const QString& path, const TMacList& models,
 }
 
 QString DataFile::WriteAtomically(const QString& path, const QByteArray& bytes) {
+    // Unbuffered: a buffered write would report a full disk only while the
+    // file is committed, too late for the temporary file to be dropped, and
+    // an empty file would replace the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Cannot write %1: %2.").arg(path, why);
+    }
+    if (!file.commit())
         return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
     return {};
 }

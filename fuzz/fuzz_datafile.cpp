@@ -1,0 +1,27 @@
+// A data file of any bytes: opening never crashes, and whatever opens saves
+// to bytes that open to the same codeplug.
+#include "FuzzContext.h"
+#include "image/DataFile.h"
+
+#include <QDateTime>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    AppContext& ctx = FuzzContext();
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const DataFile::Decoded first = DataFile::Decode(bytes, "fuzz.dat", ctx.models(), ctx.bands());
+    if (first.failure != DataFile::Failure::None) {
+        FUZZ_CHECK(!first.error.isEmpty());
+        return 0;
+    }
+    const DataFile::Encoded saved = DataFile::Encode(
+        first.codeplug, ctx.bands(), QDateTime(QDate(2024, 6, 5), QTime(14, 7)));
+    const DataFile::Decoded again =
+        DataFile::Decode(saved.bytes, "fuzz.dat", ctx.models(), ctx.bands());
+    FUZZ_CHECK(again.failure == DataFile::Failure::None);
+    FUZZ_CHECK(again.codeplug.model == first.codeplug.model);
+    FUZZ_CHECK(again.codeplug.channels == first.codeplug.channels);
+    FUZZ_CHECK(again.codeplug.fun == first.codeplug.fun);
+    FUZZ_CHECK(again.codeplug.message.Line1 == first.codeplug.message.Line1);
+    FUZZ_CHECK(again.codeplug.message.Line2 == first.codeplug.message.Line2);
+    return 0;
+}
