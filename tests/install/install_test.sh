@@ -26,7 +26,8 @@ grep -q "language files: $prefix/lib/qx7/Chinese.Ini, $prefix/lib/qx7/English.In
   || fail "qx7 does not find its language files"
 shown=$(cd / && env -u QX7_HOME QX7_STARTUP_PROBE=1 QT_QPA_PLATFORM=offscreen "$prefix/bin/qx7" 2>/dev/null)
 grep -q "^shown " <<<"$shown" || fail "the installed qx7 shows no window"
-(cd / && env -u QX7_HOME "$prefix/bin/qx7-cli" models | grep -q "^8524") || fail "qx7-cli models"
+models=$(cd / && env -u QX7_HOME "$prefix/bin/qx7-cli" models)
+grep -q "^8524" <<<"$models" || fail "qx7-cli models"
 
 # A user who cannot write the program's folder keeps the settings in the configuration folder.
 config=$(mktemp -d)
