@@ -33,6 +33,8 @@ SimulatedRadio::SimulatedRadio(QString modelCode, Faults faults)
     : m_modelCode(std::move(modelCode)), m_faults(faults), m_image(kImageSize, '\xFF') {}
 
 QByteArray SimulatedRadio::Identity() const {
+    if (!m_faults.identity.isEmpty())
+        return m_faults.identity;
     return ("P" + m_modelCode + "    ").left(5).toLatin1() + "V10";
 }
 
@@ -61,6 +63,14 @@ void SimulatedRadio::receiveByte(char b, Reply& reply) {
     case State::WakeWord:
         if (b == kWakeWord[m_letter]) {
             if (++m_letter == static_cast<int>(sizeof(kWakeWord)) - 1) {
+                if (m_faults.hangupAt == Stage::Handshake) {
+                    reply.hangup = true;
+                    return;
+                }
+                if (m_faults.silentAt == Stage::Handshake) {
+                    m_state = State::Idle;
+                    return;
+                }
                 if (m_faults.strayByte)
                     reply.bytes.append('\x55');
                 reply.bytes.append(kAck);
@@ -72,7 +82,11 @@ void SimulatedRadio::receiveByte(char b, Reply& reply) {
         }
         return;
     case State::AwaitStx:
-        if (b == kStx) {
+        if (b == kStx && m_faults.hangupAt == Stage::Identity) {
+            reply.hangup = true;
+        } else if (b == kStx && m_faults.silentAt == Stage::Identity) {
+            m_state = State::Idle;
+        } else if (b == kStx) {
             reply.bytes.append(Identity());
             m_state = State::Session;
             m_command.clear();

@@ -16,7 +16,13 @@ class SimulatedRadio {
     static constexpr int kImageSize = 0x400;
     static constexpr char kNak = 0x15;
 
+    /** The steps of a session before the data commands. */
+    enum class Stage { None, Handshake, Identity };
+
     struct Faults {
+        Stage silentAt = Stage::None; // answer nothing from this step on
+        Stage hangupAt = Stage::None; // drop the line when this step is reached
+        QByteArray identity;          // reported instead of the model's identity
         int silentAfter = -1;   // answer nothing after this many data commands
         int wrongAckAfter = -1; // answer acknowledgements wrongly after this many
         int hangupAfter = -1;   // drop the line after this many
@@ -33,7 +39,7 @@ class SimulatedRadio {
     explicit SimulatedRadio(QString modelCode = QStringLiteral("8524"));
     SimulatedRadio(QString modelCode, Faults faults);
 
-    /** The eight identity characters: "P", the model code, "V10". */
+    /** The eight identity characters: "P", the model code, "V10", unless a fault replaces them. */
     QByteArray Identity() const;
     QByteArray& Image() { return m_image; }
     const QByteArray& Image() const { return m_image; }
