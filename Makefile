@@ -44,7 +44,7 @@ sanitize: san-build
 # A longer fuzzing run: every target for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=3600).
 fuzz: san-build
 	cd $(SAN_BUILD) && for t in datafile ini json csv session; do \
-	  $(SAN_ENV) ../fuzz/run.sh bin/fuzz_$$t ../fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; done
+	  $(SAN_ENV) $(CURDIR)/fuzz/run.sh bin/fuzz_$$t $(CURDIR)/fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; done
 
 bench: build
 	$(BUILD)/bin/qx7-bench-link 3

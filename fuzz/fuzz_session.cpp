@@ -2,6 +2,7 @@
 // errors, drains, answers to prompts and cancels. It never crashes, and once
 // cancelled it sends nothing and runs no timer until it is started again.
 #include "FuzzContext.h"
+#include "app/Prompter.h"
 #include "image/RecordEncoder.h"
 #include "model/TMacList.h"
 #include "session/RadioSession.h"

@@ -29,6 +29,10 @@ class SessionDialog : public QDialog {
 
     QProgressBar* Progress() const { return m_bar; }
     QPushButton* OkButton() const { return m_ok; }
+    /** True while a session runs or one of its timers does. */
+    bool SessionActive() const {
+        return m_driver && (m_driver->Running() || m_driver->ActiveTimers() > 0);
+    }
     /** True once the port was opened for the session. */
     bool PortOpen() const { return m_port.isOpen(); }
 

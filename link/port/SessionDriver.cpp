@@ -135,3 +135,10 @@ QString SessionDriver::text(SessionMessage message) const {
     }
     return {};
 }
+
+int SessionDriver::ActiveTimers() const {
+    int active = m_drain.isActive() ? 1 : 0;
+    for (const auto& [kind, timer] : m_timers)
+        active += timer->isActive() ? 1 : 0;
+    return active;
+}

@@ -34,6 +34,8 @@ class SessionDriver : public QObject {
     /** Ends the session at once and stops every timer. */
     void Cancel();
     bool Running() const { return m_running; }
+    /** The session's timers that run now, the drain's included. */
+    int ActiveTimers() const;
 
   signals:
     void progressChanged(int value, int maximum);

@@ -2,11 +2,14 @@
 // reached through a COM name mapped in the test's SysInfo.Ini.
 
 #include "SimulatedRadio.h"
+#include "SessionDialog.h"
 #include "TfMainFrm.h"
 #include "TfSetPort.h"
 #include "UiFixture.h"
 #include "channels/ChannelEditing.h"
 #include "image/DataFile.h"
+#include "port/PortNames.h"
+#include "port/RadioPort.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -104,6 +107,81 @@ class RadioDialogsTest : public QObject {
     }
 
   private slots:
+    // Faults end with their prompt, no session or timer left running, the port
+    // free at once after the dialog closes, and after a failed read the
+    // codeplug in memory as it was.
+    void faultsLeaveNothingRunning_data() {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QStringList>("sim");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("read, silent at the handshake")
+            << 20 << QStringList{"--silent-at", "handshake"} << "ComError" << Prompt::kRetryCancel;
+        QTest::newRow("read, silent during the channels")
+            << 20 << QStringList{"--silent-after", "3"} << "ComError" << Prompt::kRetryCancel;
+        QTest::newRow("read, wrong acknowledgement")
+            << 20 << QStringList{"--wrong-ack-after", "3"} << "ComError" << Prompt::kInfo;
+        QTest::newRow("read, line cut during the settings")
+            << 20 << QStringList{"--hangup-after", "40"} << "ComError" << Prompt::kRetryCancel;
+        QTest::newRow("read, garbage identity")
+            << 20 << QStringList{"--identity", "#?!@%&*("} << "ModError" << Prompt::kInfo;
+        QTest::newRow("write, silent during the settings")
+            << 21 << QStringList{"--silent-after", "40"} << "ComError" << Prompt::kRetryCancel;
+        QTest::newRow("write, line cut during the channels")
+            << 21 << QStringList{"--hangup-after", "3"} << "ComError" << Prompt::kInfo;
+        QTest::newRow("write, other model") << 21 << QStringList{"--model", "7524"} << "Modforce"
+                                            << Prompt::kYesNo;
+    }
+    void faultsLeaveNothingRunning() {
+        QFETCH(int, tag);
+        QFETCH(QStringList, sim);
+        QFETCH(QString, message);
+        QFETCH(int, kind);
+        TempHome files;
+        files.write("radio.dat", codeplugFile(AppContext(files.path())));
+        Simulator radio(QStringList{"--image", files.file("radio.dat")} + sim);
+        Program p(radio);
+        ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 5, Col::ColRx, "455");
+        const Codeplug before = p.window->Document().Capture();
+        const QString text = message == "ComError"   ? p.ctx->texts().ComError
+                             : message == "ModError" ? p.ctx->texts().ModError
+                                                     : p.ctx->texts().Modforce;
+        bool activeAtPrompt = true;
+        WhenModal([&](QWidget* modal) {
+            modal->findChild<QPushButton*>("btnOk")->click();
+            auto* poll = new QTimer(modal);
+            auto* clock = new QElapsedTimer;
+            clock->start();
+            QObject::connect(poll, &QTimer::timeout, modal, [&, modal, poll, clock] {
+                if (!p.asked(text) && clock->elapsed() < 20000)
+                    return;
+                poll->stop();
+                delete clock;
+                activeAtPrompt = qobject_cast<SessionDialog*>(modal)->SessionActive();
+                modal->close();
+            });
+            poll->start(20);
+        });
+        p.window->RunCommand(tag);
+
+        QVERIFY(p.asked(text));
+        for (const auto& a : p.prompter.Log())
+            if (a.text == text)
+                QCOMPARE(a.kind, kind);
+        QVERIFY2(!activeAtPrompt, "a session or timer still ran after the failure");
+        if (QFile::exists(radio.Device())) {
+            RadioPort port;
+            QCOMPARE(port.OpenFor(radio.Device(), PortNames(), false).failure,
+                     RadioPort::Failure::None);
+        }
+        const Codeplug after = p.window->Document().Capture();
+        QVERIFY(after.channels == before.channels);
+        QVERIFY(after.fun == before.fun);
+        QCOMPARE(after.message.Line1, before.message.Line1);
+        QCOMPARE(after.modelCode, before.modelCode);
+        QCOMPARE(after.bandText, before.bandText);
+    }
+
     void aReadFillsTheGridAndSetsChanged() {
         TempHome files;
         files.write("radio.dat", codeplugFile(AppContext(files.path())));
