@@ -119,6 +119,10 @@ int importCsv(Workspace& ws, const QString& in, const QByteArray& text, bool ski
     for (const CodeplugCsv::Problem& p : parsed.invalid)
         PrintError(QStringLiteral("%1: %2%3.")
                        .arg(in, skipInvalid ? QStringLiteral("skipped ") : QString(), p.text()));
+    if (!parsed.invalid.isEmpty() && parsed.ChannelsGiven() == 0) {
+        PrintError(QStringLiteral("%1: no line gives a channel; nothing was written.").arg(in));
+        return ExitCode::kBadFile;
+    }
     if (!parsed.invalid.isEmpty() && !skipInvalid) {
         PrintError(QStringLiteral("%1: %2 line(s) give no channel; nothing was written. Mend "
                                   "them, or give --skip-invalid to import the other lines.")

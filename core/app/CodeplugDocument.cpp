@@ -159,6 +159,11 @@ bool CodeplugDocument::ImportCsvFile(const QString& path) {
         QStringList lines;
         for (const CodeplugCsv::Problem& p : parsed.invalid)
             lines << p.text();
+        if (parsed.ChannelsGiven() == 0) {
+            report(QStringLiteral("Cannot import %1: no line gives a channel.\n%2")
+                       .arg(path, lines.join('\n')));
+            return false;
+        }
         QString question = m_ctx.texts().CsvSkip;
         question.replace(QLatin1String("\\n"), QLatin1String("\n"));
         if (m_prompter.ShowPrompt(m_ctx.texts().Confirmation, question.arg(lines.join('\n')),

@@ -6,6 +6,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -82,6 +83,11 @@ const QStringList& CodeplugCsv::Columns() {
         "Mode",      "TStep",        "Skip",       "Power",     "Comment",  "URCALL",
         "RPT1CALL",  "RPT2CALL",     "DVCODE",     "BeatShift", "BusyLockout"};
     return columns;
+}
+
+int CodeplugCsv::Parsed::ChannelsGiven() const {
+    return static_cast<int>(std::count_if(channels.begin(), channels.end(),
+                                          [](const auto& slot) { return slot.has_value(); }));
 }
 
 QString CodeplugCsv::Problem::text() const {

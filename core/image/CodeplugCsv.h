@@ -41,6 +41,8 @@ class CodeplugCsv {
         QList<Problem> invalid;
         /** Frequencies moved down onto the channel raster, with their lines. */
         QStringList warnings;
+        /** The number of channels the lines gave. */
+        int ChannelsGiven() const;
     };
     /** Reads a channel list for the given model, whose limits and channel count apply. */
     static Parsed Read(const QByteArray& csv, const TMacType& model);

@@ -241,9 +241,15 @@ TEST_F(CodeplugCsvTest, AnUnreadableFileChangesNothing) {
     EXPECT_FALSE(doc.ImportCsvFile(path("absent.csv")));
     WriteFileBytes(path("notes.csv"), "just some notes\n");
     EXPECT_FALSE(doc.ImportCsvFile(path("notes.csv")));
-    ASSERT_EQ(prompter.Log().size(), 2);
+    // Only refused lines: nothing to agree to, and the table stays.
+    WriteFileBytes(path("uhf.csv"), "Location,Frequency\n1,446.0\n2,450.0\n");
+    EXPECT_FALSE(doc.ImportCsvFile(path("uhf.csv")));
+    ASSERT_EQ(prompter.Log().size(), 3);
     EXPECT_TRUE(prompter.Log()[0].text.contains(path("absent.csv")));
     EXPECT_TRUE(prompter.Log()[1].text.contains("no column \"Location\""));
+    EXPECT_EQ(prompter.Log()[2].kind, Prompt::kInfo);
+    EXPECT_TRUE(prompter.Log()[2].text.contains("no line gives a channel"));
+    EXPECT_TRUE(prompter.Log()[2].text.contains("line 3: frequency 450.000000 MHz"));
     EXPECT_FALSE(ctx.all().Changed);
     EXPECT_TRUE(doc.Capture().channels[15]);
 }
