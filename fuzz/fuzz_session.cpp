@@ -1,6 +1,8 @@
 // A read or write session fed random radio answers, timer expiries, line
-// errors, drains, answers to prompts and cancels. It never crashes, and once
-// cancelled it sends nothing and runs no timer until it is started again.
+// errors, drains, answers to prompts, OK presses and cancels. It never
+// crashes, and once cancelled it sends nothing and runs no timer until it is
+// started again. OK is pressed only while the session lets it be enabled, as
+// in the dialogs.
 #include "FuzzContext.h"
 #include "app/Prompter.h"
 #include "image/RecordEncoder.h"
@@ -56,12 +58,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                : RadioSession(ctx.models(), *ctx.models().FindByCode("8524"), records);
     std::set<SessionTimer> running;
     bool cancelled = false;
+    bool okEnabled = true;
     const auto take = [&] {
         for (const SessionAction& a : session.TakeActions()) {
             if (a.kind == SessionAction::Kind::StartTimer)
                 running.insert(a.timer);
             else if (a.kind == SessionAction::Kind::StopTimer)
                 running.erase(a.timer);
+            else if (a.kind == SessionAction::Kind::EnableOk)
+                okEnabled = a.value != 0;
             if (cancelled)
                 FUZZ_CHECK(a.kind != SessionAction::Kind::Send &&
                            a.kind != SessionAction::Kind::StartTimer);
@@ -99,8 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         case 6:
             if (op & 0x40) {
-                cancelled = false;
-                session.Start();
+                if (okEnabled) {
+                    cancelled = false;
+                    session.Start();
+                }
             } else {
                 session.Cancel();
                 take();

@@ -25,9 +25,9 @@ double SnapFrequency(double mhz) {
     const QString digits = QStringLiteral("%1").arg(units, 8, 10, QLatin1Char('0'));
     const bool wholeKhz = digits.size() >= 8 && digits[6] == '0' && digits[7] == '0';
     const long long step = wholeKhz ? kStep5kHz : kStep6_25kHz;
+    // The result lies on the 10 Hz grid that records hold, so what is kept in
+    // memory is what a save stores.
     const long long rest = units % step;
-    if (rest == 0)
-        return mhz;
     return static_cast<double>(units - rest) / 100000.0;
 }
 

@@ -124,6 +124,8 @@ TEST(SnapFrequencyTest, MovesDownOntoTheRaster) {
     EXPECT_DOUBLE_EQ(SnapFrequency(438.5125), 438.5125);
     EXPECT_DOUBLE_EQ(SnapFrequency(438.50625), 438.50625);
     EXPECT_DOUBLE_EQ(SnapFrequency(146.52), 146.52);
+    // Below the 10 Hz that records hold: what memory keeps is what a save stores.
+    EXPECT_EQ(SnapFrequency(146.5200025), 146.52);
     EXPECT_EQ(FormatFrequency(SnapFrequency(450.0)), "450.00000");
 }
 
