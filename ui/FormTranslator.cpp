@@ -61,7 +61,9 @@ bool TranslateForm(QWidget* window, const QString& appDir, const QString& langua
         } else if (auto* menu = qobject_cast<QMenu*>(object)) {
             menu->setTitle(read(caption, menu->title()));
         } else if (auto* action = qobject_cast<QAction*>(object)) {
-            action->setText(read(caption, action->text()));
+            // A separator's caption is "-", the mark of a separator, not a text to show.
+            if (!action->isSeparator())
+                action->setText(read(caption, action->text()));
             if (action->property("toolButton").toBool())
                 action->setToolTip(read(name + QStringLiteral(".Hint"), action->toolTip()));
         } else if (auto* button = qobject_cast<QPushButton*>(object)) {

@@ -84,8 +84,11 @@ class TranslationTest : public QObject {
                                "cbTone.0=Nothing\ncbTone.1=X\nchBox.Caption=Tick\n"
                                "rOne.Caption=Pick\nGroupBox1.Caption=Box\nlbSel.1=Why\n"
                                "lbValue.0=X\nN1.Caption=&Fresh\ntbNew.Caption=Fresh\n"
-                               "tbNew.Hint=Start afresh\n");
+                               "tbNew.Hint=Start afresh\nN11.Caption=-\n");
         Form f;
+        auto* separator = new QAction(&f.window);
+        separator->setObjectName("N11");
+        separator->setSeparator(true);
         QVERIFY(TranslateForm(&f.window, home.path(), "Test", true));
         QCOMPARE(f.window.windowTitle(), QString("Translated"));
         QCOMPARE(f.label1->text(), QString());      // present and empty: blanked
@@ -106,6 +109,7 @@ class TranslationTest : public QObject {
         QCOMPARE(f.dataLines->item(0)->text(), QString("01-67.0-XZ"));
         QCOMPARE(f.item->text(), QString("&Fresh"));
         QCOMPARE(f.tool->toolTip(), QString("Start afresh"));
+        QCOMPARE(separator->text(), QString()); // "-" marks a separator, shown as a line
     }
 
     void itemListFlagOffLeavesComboBoxes() {
