@@ -75,7 +75,7 @@ void SessionDriver::apply(const SessionAction& a) {
         break;
     case Kind::Prompt: {
         const int result =
-            m_prompter.ShowPrompt(m_texts.Confirmation, text(a.message), a.promptKind);
+            m_prompter.ShowPrompt(m_texts.Confirmation, TextOf(m_texts, a.message), a.promptKind);
         if (a.promptKind != Prompt::kInfo)
             m_session.Answer(result);
         break;
@@ -120,18 +120,18 @@ void SessionDriver::onDrainLook() {
     deliver([this] { m_session.OnDrained(); });
 }
 
-QString SessionDriver::text(SessionMessage message) const {
+QString SessionDriver::TextOf(const TLanguage& texts, SessionMessage message) {
     switch (message) {
     case SessionMessage::ComError:
-        return m_texts.ComError;
+        return texts.ComError;
     case SessionMessage::ModError:
-        return m_texts.ModError;
+        return texts.ModError;
     case SessionMessage::Modforce:
-        return m_texts.Modforce;
+        return texts.Modforce;
     case SessionMessage::ReadOk:
-        return m_texts.ReadOk;
+        return texts.ReadOk;
     case SessionMessage::WriteOk:
-        return m_texts.WriteOk;
+        return texts.WriteOk;
     }
     return {};
 }

@@ -34,6 +34,8 @@ class SessionDriver : public QObject {
     /** Ends the session at once and stops every timer. */
     void Cancel();
     bool Running() const { return m_running; }
+    /** The text a session's message shows in the given language. */
+    static QString TextOf(const TLanguage& texts, SessionMessage message);
     /** The session's timers that run now, the drain's included. */
     int ActiveTimers() const;
 
@@ -48,7 +50,6 @@ class SessionDriver : public QObject {
     void onReadyRead();
     void onError(int error);
     void onDrainLook();
-    QString text(SessionMessage message) const;
 
     RadioSession& m_session;
     QSerialPort& m_port;

@@ -1,5 +1,6 @@
 // qx7-cli against qx7-sim over a real pseudo-terminal.
 
+#include "FaultCases.h"
 #include "SimulatedRadio.h"
 #include "TestUtil.h"
 #include "app/AppContext.h"
@@ -7,6 +8,7 @@
 #include "image/DataFile.h"
 #include "port/PortNames.h"
 #include "port/RadioPort.h"
+#include "port/SessionDriver.h"
 #include "session/SessionAction.h"
 
 #include <QProcess>
@@ -132,54 +134,6 @@ TEST_F(EndToEndTest, APortThatDoesNotExistIsReported) {
     EXPECT_EQ(r.status, 2); // the data file is looked at first
 }
 
-// The fault matrix: how a read or a write ends when the radio misbehaves.
-struct Fault {
-    const char* name;
-    bool read;
-    std::vector<const char*> sim;
-    int status;             // qx7-cli's exit status
-    SessionMessage message; // the prompt shown
-    int kind;               // and its kind
-};
-
-void PrintTo(const Fault& f, std::ostream* os) {
-    *os << f.name;
-}
-
-// Data commands before the first channel record and before the settings: a
-// read sends two per record in read order.
-constexpr const char* kDuringChannels = "3";
-constexpr const char* kDuringSettings = "40";
-
-const Fault kFaults[] = {
-    {"read_silent_at_handshake", true, {"--silent-at", "handshake"}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"read_silent_at_identity", true, {"--silent-at", "identity"}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"read_silent_during_channels", true, {"--silent-after", kDuringChannels}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"read_silent_during_settings", true, {"--silent-after", kDuringSettings}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"read_wrong_ack", true, {"--wrong-ack-after", kDuringChannels}, 3, SessionMessage::ComError, Prompt::kInfo},
-    {"read_cut_at_handshake", true, {"--hangup-at", "handshake"}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"read_cut_at_identity", true, {"--hangup-at", "identity"}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"read_cut_during_channels", true, {"--hangup-after", kDuringChannels}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"read_cut_during_settings", true, {"--hangup-after", kDuringSettings}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"read_garbage_identity", true, {"--identity", "#?!@%&*("}, 3, SessionMessage::ModError, Prompt::kInfo},
-    {"read_unknown_model", true, {"--model", "9999"}, 3, SessionMessage::ModError, Prompt::kInfo},
-    {"read_longer_answers", true, {"--extra-bytes", "3"}, 0, SessionMessage::ReadOk, Prompt::kInfo},
-    {"read_other_model", true, {"--model", "7524"}, 0, SessionMessage::ReadOk, Prompt::kInfo},
-    {"write_silent_at_handshake", false, {"--silent-at", "handshake"}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"write_silent_at_identity", false, {"--silent-at", "identity"}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"write_silent_during_channels", false, {"--silent-after", kDuringChannels}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"write_silent_during_settings", false, {"--silent-after", kDuringSettings}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
-    {"write_wrong_ack", false, {"--wrong-ack-after", "0"}, 3, SessionMessage::ComError, Prompt::kInfo},
-    {"write_cut_at_handshake", false, {"--hangup-at", "handshake"}, 3, SessionMessage::ComError, Prompt::kInfo},
-    {"write_cut_at_identity", false, {"--hangup-at", "identity"}, 3, SessionMessage::ComError, Prompt::kInfo},
-    {"write_cut_during_channels", false, {"--hangup-after", kDuringChannels}, 3, SessionMessage::ComError, Prompt::kInfo},
-    {"write_cut_during_settings", false, {"--hangup-after", kDuringSettings}, 3, SessionMessage::ComError, Prompt::kInfo},
-    {"write_garbage_identity", false, {"--identity", "#?!@%&*("}, 3, SessionMessage::Modforce, Prompt::kYesNo},
-    {"write_unknown_model", false, {"--model", "9999"}, 3, SessionMessage::Modforce, Prompt::kYesNo},
-    {"write_longer_answers", false, {"--extra-bytes", "3"}, 0, SessionMessage::WriteOk, Prompt::kInfo},
-    {"write_other_model", false, {"--model", "7524"}, 3, SessionMessage::Modforce, Prompt::kYesNo},
-};
-
 class FaultMatrix : public EndToEndTest, public ::testing::WithParamInterface<Fault> {};
 
 TEST_P(FaultMatrix, EndsAsDocumented) {
@@ -199,11 +153,7 @@ TEST_P(FaultMatrix, EndsAsDocumented) {
     EXPECT_EQ(r.status, f.status) << r.err.toStdString();
 
     const TLanguage& t = m_ctx.texts();
-    const QString text = f.message == SessionMessage::ComError   ? t.ComError
-                         : f.message == SessionMessage::ModError ? t.ModError
-                         : f.message == SessionMessage::Modforce ? t.Modforce
-                         : f.message == SessionMessage::ReadOk   ? t.ReadOk
-                                                                 : t.WriteOk;
+    const QString text = SessionDriver::TextOf(t, f.message);
     // The command-line tool answers a question on standard error: Cancel or No.
     const QString shown = f.kind == Prompt::kRetryCancel ? t.Confirmation + ' ' + text + " Cancel"
                           : f.kind == Prompt::kYesNo     ? t.Confirmation + ' ' + text + " No"
@@ -211,16 +161,12 @@ TEST_P(FaultMatrix, EndsAsDocumented) {
     EXPECT_TRUE(r.err.split('\n').contains(shown)) << r.err.toStdString();
     EXPECT_EQ(r.err.count(text), 1) << "one prompt: " << r.err.toStdString();
 
-    if (f.read && f.status != 0)
-        EXPECT_EQ(ReadFileBytes(path("disk.dat")), before) << "a failed read changed the file";
-    if (!f.read)
-        EXPECT_EQ(ReadFileBytes(path("disk.dat")), before);
+    if (!f.read || f.failed()) {
+        EXPECT_EQ(ReadFileBytes(path("disk.dat")), before) << "the file on disk changed";
+    }
 
     // The port is free again at once, unless the radio hung up and took it along.
-    const bool cut = std::any_of(f.sim.begin(), f.sim.end(), [](const char* a) {
-        return QByteArray(a).startsWith("--hangup");
-    });
-    if (!cut) {
+    if (!f.cut()) {
         RadioPort port;
         EXPECT_EQ(port.OpenFor(device, PortNames(), false).failure, RadioPort::Failure::None);
     }

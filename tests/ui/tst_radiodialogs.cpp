@@ -2,6 +2,7 @@
 // reached through a COM name mapped in the test's SysInfo.Ini.
 
 #include "SimulatedRadio.h"
+#include "FaultCases.h"
 #include "SessionDialog.h"
 #include "TfMainFrm.h"
 #include "TfSetPort.h"
@@ -10,6 +11,7 @@
 #include "image/DataFile.h"
 #include "port/PortNames.h"
 #include "port/RadioPort.h"
+#include "port/SessionDriver.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -111,41 +113,24 @@ class RadioDialogsTest : public QObject {
     // free at once after the dialog closes, and after a failed read the
     // codeplug in memory as it was.
     void faultsLeaveNothingRunning_data() {
-        QTest::addColumn<int>("tag");
-        QTest::addColumn<QStringList>("sim");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("read, silent at the handshake")
-            << 20 << QStringList{"--silent-at", "handshake"} << "ComError" << Prompt::kRetryCancel;
-        QTest::newRow("read, silent during the channels")
-            << 20 << QStringList{"--silent-after", "3"} << "ComError" << Prompt::kRetryCancel;
-        QTest::newRow("read, wrong acknowledgement")
-            << 20 << QStringList{"--wrong-ack-after", "3"} << "ComError" << Prompt::kInfo;
-        QTest::newRow("read, line cut during the settings")
-            << 20 << QStringList{"--hangup-after", "40"} << "ComError" << Prompt::kRetryCancel;
-        QTest::newRow("read, garbage identity")
-            << 20 << QStringList{"--identity", "#?!@%&*("} << "ModError" << Prompt::kInfo;
-        QTest::newRow("write, silent during the settings")
-            << 21 << QStringList{"--silent-after", "40"} << "ComError" << Prompt::kRetryCancel;
-        QTest::newRow("write, line cut during the channels")
-            << 21 << QStringList{"--hangup-after", "3"} << "ComError" << Prompt::kInfo;
-        QTest::newRow("write, other model") << 21 << QStringList{"--model", "7524"} << "Modforce"
-                                            << Prompt::kYesNo;
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < static_cast<int>(std::size(kFaults)); ++i)
+            if (kFaults[i].failed())
+                QTest::newRow(kFaults[i].name) << i;
     }
     void faultsLeaveNothingRunning() {
-        QFETCH(int, tag);
-        QFETCH(QStringList, sim);
-        QFETCH(QString, message);
-        QFETCH(int, kind);
+        QFETCH(int, row);
+        const Fault& f = kFaults[row];
         TempHome files;
         files.write("radio.dat", codeplugFile(AppContext(files.path())));
-        Simulator radio(QStringList{"--image", files.file("radio.dat")} + sim);
+        QStringList sim{"--image", files.file("radio.dat")};
+        for (const char* a : f.sim)
+            sim << QString::fromLatin1(a);
+        Simulator radio(sim);
         Program p(radio);
         ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 5, Col::ColRx, "455");
         const Codeplug before = p.window->Document().Capture();
-        const QString text = message == "ComError"   ? p.ctx->texts().ComError
-                             : message == "ModError" ? p.ctx->texts().ModError
-                                                     : p.ctx->texts().Modforce;
+        const QString text = SessionDriver::TextOf(p.ctx->texts(), f.message);
         bool activeAtPrompt = true;
         WhenModal([&](QWidget* modal) {
             modal->findChild<QPushButton*>("btnOk")->click();
@@ -162,15 +147,15 @@ class RadioDialogsTest : public QObject {
             });
             poll->start(20);
         });
-        p.window->RunCommand(tag);
+        p.window->RunCommand(f.read ? 20 : 21);
 
         QVERIFY(p.asked(text));
         for (const auto& a : p.prompter.Log())
             if (a.text == text)
-                QCOMPARE(a.kind, kind);
+                QCOMPARE(a.kind, f.kind);
         QVERIFY2(!activeAtPrompt, "a session or timer still ran after the failure");
         // Unless the radio hung up and took the line along, the port is free at once.
-        if (!sim.join(' ').contains("--hangup")) {
+        if (!f.cut()) {
             RadioPort port;
             QCOMPARE(port.OpenFor(radio.Device(), PortNames(), false).failure,
                      RadioPort::Failure::None);
