@@ -33,12 +33,7 @@ std::vector<std::pair<MapEntry, Record>> records(const AppContext& ctx) {
         c.tx = c.rx;
         cp.channels[i] = c;
     }
-    RecordEncoder encoder(cp, ctx.bands(), RecordEncoder::Target::Radio);
-    std::vector<std::pair<MapEntry, Record>> out;
-    const MemoryMap map = MemoryMap::ForModel(*cp.model);
-    for (const MapEntry& e : map.WriteOrder())
-        out.emplace_back(e, encoder.Encode(e));
-    return out;
+    return RecordEncoder(cp, ctx.bands(), RecordEncoder::Target::Radio).WriteRecords();
 }
 
 double leastSeconds(RadioSession session, bool lineTime = true) {

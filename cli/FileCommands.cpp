@@ -18,6 +18,16 @@ DataFile::Decoded readDataFile(const QString& path, const Workspace& ws) {
     return DataFile::Read(path, ws.ctx.models(), ws.ctx.bands());
 }
 
+// "json" or "csv"; anything else is reported for the command and gives an empty text.
+QString knownFormat(const QString& command, const QString& given) {
+    const QString kind = given.toLower();
+    if (kind == "json" || kind == "csv")
+        return kind;
+    PrintError(QStringLiteral("qx7-cli %1: the format \"%2\" is not known; use json or csv.")
+                   .arg(command, given));
+    return {};
+}
+
 } // namespace
 
 int NewCommand::run(const QStringList& args, const QString& appDir) {
@@ -80,13 +90,9 @@ int ExportCommand::run(const QStringList& args, const QString& appDir) {
     parser.addOptions({kOutput, format});
     if (!ParseArgs(parser, *this, args, 1))
         return ExitCode::kUsage;
-    const QString kind = parser.value(format).toLower();
-    if (kind != "json" && kind != "csv") {
-        PrintError(QStringLiteral("qx7-cli export: the format \"%1\" is not known; use json or "
-                                  "csv.")
-                       .arg(parser.value(format)));
+    const QString kind = knownFormat(name(), parser.value(format));
+    if (kind.isEmpty())
         return ExitCode::kUsage;
-    }
     Workspace ws(appDir);
     const DataFile::Decoded d = readDataFile(parser.positionalArguments().first(), ws);
     if (d.failure != DataFile::Failure::None) {
@@ -140,11 +146,13 @@ int importCsv(Workspace& ws, const QString& in, const QByteArray& text, bool ski
 
 int ImportCommand::run(const QStringList& args, const QString& appDir) {
     QCommandLineParser parser;
-    const QCommandLineOption format("format", "Input format (json or csv; by default the "
-                                              "file name's suffix).",
+    const QCommandLineOption format("format",
+                                    "Input format (json or csv; by default the "
+                                    "file name's suffix).",
                                     "FORMAT");
-    const QCommandLineOption base("base", "CSV: the data file whose model, band, settings and "
-                                          "message the channels join.",
+    const QCommandLineOption base("base",
+                                  "CSV: the data file whose model, band, settings and "
+                                  "message the channels join.",
                                   "FILE");
     const QCommandLineOption model("model", "CSV: a new codeplug of this model.", "CODE");
     const QCommandLineOption skipInvalid("skip-invalid", "CSV: import the valid lines only.");
@@ -156,16 +164,14 @@ int ImportCommand::run(const QStringList& args, const QString& appDir) {
         return ExitCode::kUsage;
     }
     const QString in = parser.positionalArguments().first();
-    QString kind = parser.value(format).toLower();
+    QString given = parser.value(format);
+    if (given.isEmpty())
+        given = in.endsWith(".csv", Qt::CaseInsensitive) ? "csv" : "json";
+    const QString kind = knownFormat(name(), given);
     if (kind.isEmpty())
-        kind = in.endsWith(".csv", Qt::CaseInsensitive) ? "csv" : "json";
-    if (kind != "json" && kind != "csv") {
-        PrintError(QStringLiteral("qx7-cli import: the format \"%1\" is not known; use json or "
-                                  "csv.")
-                       .arg(parser.value(format)));
         return ExitCode::kUsage;
-    }
-    if (kind == "json" && (parser.isSet(base) || parser.isSet(model) || parser.isSet(skipInvalid))) {
+    if (kind == "json" &&
+        (parser.isSet(base) || parser.isSet(model) || parser.isSet(skipInvalid))) {
         PrintError("qx7-cli import: --base, --model and --skip-invalid belong to CSV import.");
         return ExitCode::kUsage;
     }

@@ -2,8 +2,8 @@
 
 #include "ExitCode.h"
 #include "Workspace.h"
-#include "image/Record.h"
 #include "app/Settings.h"
+#include "image/Record.h"
 #include "port/PortNames.h"
 #include "port/RadioPort.h"
 #include "port/SessionDriver.h"
@@ -47,7 +47,8 @@ class ProgressBar {
 };
 
 bool openPort(Workspace& ws, RadioPort& port, const QString& name, bool flush) {
-    const RadioPort::OpenResult opened = port.OpenFor(name, PortNames(SettingsReadPath(ws.ctx.all())), flush);
+    const RadioPort::OpenResult opened =
+        port.OpenFor(name, PortNames(SettingsReadPath(ws.ctx.all())), flush);
     if (opened)
         return true;
     PrintError(ws.ctx.texts().LPortError);

@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 /** The started application the fuzz targets decode against, made once per process. */
 inline AppContext& FuzzContext() {
@@ -23,7 +23,7 @@ inline AppContext& FuzzContext() {
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);    \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);     \
             std::abort();                                                                          \
         }                                                                                          \
     } while (0)

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const CodeplugCsv::Parsed first = CodeplugCsv::Read(csv, model);
         if (!first.error.isEmpty())
             continue;
-        const CodeplugCsv::Parsed again = CodeplugCsv::Read(CodeplugCsv::Write(first.channels), model);
+        const CodeplugCsv::Parsed again =
+            CodeplugCsv::Read(CodeplugCsv::Write(first.channels), model);
         FUZZ_CHECK(again.error.isEmpty());
         FUZZ_CHECK(again.invalid.isEmpty());
         FUZZ_CHECK(again.warnings.isEmpty());

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!first.error.isEmpty());
         return 0;
     }
-    const DataFile::Encoded saved = DataFile::Encode(
-        first.codeplug, ctx.bands(), QDateTime(QDate(2024, 6, 5), QTime(14, 7)));
+    const DataFile::Encoded saved =
+        DataFile::Encode(first.codeplug, ctx.bands(), QDateTime(QDate(2024, 6, 5), QTime(14, 7)));
     const DataFile::Decoded again =
         DataFile::Decode(saved.bytes, "fuzz.dat", ctx.models(), ctx.bands());
     FUZZ_CHECK(again.failure == DataFile::Failure::None);

@@ -40,11 +40,7 @@ std::vector<std::pair<MapEntry, Record>> writeRecords(AppContext& ctx) {
     cp.bandHigh = 480;
     cp.channels.resize(16);
     cp.channels[0] = ChannelValues{462.5625, 467.5625, "67.0", "D023N", 1, 0, 1, 0, 0};
-    RecordEncoder encoder(cp, ctx.bands(), RecordEncoder::Target::Radio);
-    std::vector<std::pair<MapEntry, Record>> records;
-    for (const MapEntry& e : MemoryMap::ForModel(*cp.model).WriteOrder())
-        records.emplace_back(e, encoder.Encode(e));
-    return records;
+    return RecordEncoder(cp, ctx.bands(), RecordEncoder::Target::Radio).WriteRecords();
 }
 
 } // namespace
@@ -53,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AppContext& ctx = FuzzContext();
     static const auto records = writeRecords(ctx);
     Input in(data, size);
-    RadioSession session = (in.byte() & 1)
-                               ? RadioSession(ctx.models(), ctx.bands())
-                               : RadioSession(ctx.models(), *ctx.models().FindByCode("8524"), records);
+    RadioSession session =
+        (in.byte() & 1) ? RadioSession(ctx.models(), ctx.bands())
+                        : RadioSession(ctx.models(), *ctx.models().FindByCode("8524"), records);
     std::set<SessionTimer> running;
     bool cancelled = false;
     bool okEnabled = true;

@@ -23,11 +23,11 @@ class SimulatedRadio {
         Stage silentAt = Stage::None; // answer nothing from this step on
         Stage hangupAt = Stage::None; // drop the line when this step is reached
         QByteArray identity;          // reported instead of the model's identity
-        int silentAfter = -1;   // answer nothing after this many data commands
-        int wrongAckAfter = -1; // answer acknowledgements wrongly after this many
-        int hangupAfter = -1;   // drop the line after this many
-        int extraBytes = 0;     // bytes added to every answer
-        bool strayByte = false; // a stray byte before the handshake's 0x06
+        int silentAfter = -1;         // answer nothing after this many data commands
+        int wrongAckAfter = -1;       // answer acknowledgements wrongly after this many
+        int hangupAfter = -1;         // drop the line after this many
+        int extraBytes = 0;           // bytes added to every answer
+        bool strayByte = false;       // a stray byte before the handshake's 0x06
     };
 
     struct Reply {

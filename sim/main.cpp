@@ -53,15 +53,14 @@ int main(int argc, char** argv) {
         "hangup-after", "Close the line, as an unplugged cable, after N data commands.", "N");
     const QCommandLineOption extra("extra-bytes", "Send N more bytes with every answer.", "N");
     const QCommandLineOption stray("stray-byte", "Send a stray byte before the handshake's 0x06.");
-    const QCommandLineOption silentAt("silent-at",
-                                      "Answer nothing from this step on: handshake or identity.",
-                                      "STEP");
+    const QCommandLineOption silentAt(
+        "silent-at", "Answer nothing from this step on: handshake or identity.", "STEP");
     const QCommandLineOption hangupAt(
         "hangup-at", "Close the line when this step is reached: handshake or identity.", "STEP");
-    const QCommandLineOption identity("identity",
-                                      "Report these eight characters as the identity.", "TEXT");
-    parser.addOptions({model, image, dump, link, pace, once, silent, wrongAck, hangup, extra,
-                       stray, silentAt, hangupAt, identity});
+    const QCommandLineOption identity("identity", "Report these eight characters as the identity.",
+                                      "TEXT");
+    parser.addOptions({model, image, dump, link, pace, once, silent, wrongAck, hangup, extra, stray,
+                       silentAt, hangupAt, identity});
     parser.process(app);
 
     SimulatedRadio::Faults faults;
@@ -71,8 +70,8 @@ int main(int argc, char** argv) {
     faults.extraBytes = std::max(0, intOption(parser, extra));
     faults.strayByte = parser.isSet(stray);
     faults.identity = parser.value(identity).toLatin1();
-    for (const auto& [option, stage] : {std::pair{&silentAt, &faults.silentAt},
-                                        std::pair{&hangupAt, &faults.hangupAt}}) {
+    for (const auto& [option, stage] :
+         {std::pair{&silentAt, &faults.silentAt}, std::pair{&hangupAt, &faults.hangupAt}}) {
         const QString step = parser.value(*option);
         if (step.isEmpty())
             continue;

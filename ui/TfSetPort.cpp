@@ -36,12 +36,12 @@ TfSetPort::TfSetPort(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);
     // Each port shows the device behind it; the name alone is stored.
     for (const PortNames::Port& p : PortNames(SettingsReadPath(ctx.all())).ListPorts())
-        m_box->addItem(QStringLiteral("%1    %2%3")
-                           .arg(p.name, p.device,
-                                p.permitted ? QString()
-                                            : QStringLiteral("    (%1)")
-                                                  .arg(PortNames::PermissionAdvice())),
-                       p.name);
+        m_box->addItem(
+            QStringLiteral("%1    %2%3")
+                .arg(p.name, p.device,
+                     p.permitted ? QString()
+                                 : QStringLiteral("    (%1)").arg(PortNames::PermissionAdvice())),
+            p.name);
     m_box->setCurrentIndex(m_box->count() > 0 ? 0 : -1);
     const int current = m_box->findData(ctx.all().PortName, Qt::UserRole,
                                         Qt::MatchExactly | Qt::MatchCaseSensitive);

@@ -54,9 +54,9 @@ int printVersion(int argc, char** argv) {
     const AppContext ctx(ResolveAppDir(optionValue(argc, argv, "--home")));
     const TALL& all = ctx.all();
     QStringList languages;
-    for (const QString& name : SplitBarList(IniFile(SettingsReadPath(all))
-                                                .value(kSettingsSection, "Language",
-                                                       QStringLiteral("Chinese|English"))))
+    for (const QString& name :
+         SplitBarList(IniFile(SettingsReadPath(all))
+                          .value(kSettingsSection, "Language", QStringLiteral("Chinese|English"))))
         if (QFileInfo::exists(all.AppDir + name + QStringLiteral(".Ini")))
             languages << all.AppDir + name + QStringLiteral(".Ini");
     std::printf("qx7 %s\nfiles: %s\nsettings: %s\nlanguage files: %s\n", QX7_VERSION,

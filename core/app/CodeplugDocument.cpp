@@ -19,6 +19,24 @@ void CodeplugDocument::report(const QString& message) {
     m_prompter.ShowPrompt(m_ctx.texts().Confirmation, message, Prompt::kInfo);
 }
 
+void CodeplugDocument::offerSave() {
+    if (m_ctx.all().Changed &&
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().SaveProgram,
+                              Prompt::kYesNo) == Prompt::kYes)
+        Save();
+}
+
+void CodeplugDocument::fillRows(const std::vector<std::optional<ChannelValues>>& channels) {
+    m_store.BeginUpdate();
+    m_store.ResetRows(m_ctx.all().ChannelCount);
+    for (int row = 1; row <= m_store.RowCount(); ++row) {
+        const size_t i = static_cast<size_t>(row - 1);
+        if (i < channels.size() && channels[i])
+            m_store.SetChannelRow(row, *channels[i]);
+    }
+    m_store.EndUpdate();
+}
+
 void CodeplugDocument::refresh() {
     if (m_refresh)
         m_refresh();
@@ -44,12 +62,7 @@ void CodeplugDocument::Apply(const Codeplug& cp) {
     TALL& all = m_ctx.all();
     SelectModel(all, *cp.model);
     all.ModelCode = cp.modelCode;
-    m_store.BeginUpdate();
-    m_store.ResetRows(all.ChannelCount);
-    for (size_t i = 0; i < cp.channels.size() && i < static_cast<size_t>(all.ChannelCount); ++i)
-        if (cp.channels[i])
-            m_store.SetChannelRow(static_cast<int>(i) + 1, *cp.channels[i]);
-    m_store.EndUpdate();
+    fillRows(cp.channels);
     m_ctx.fun() = cp.fun;
     m_ctx.message() = cp.message;
     SelectBand(all, cp.bandText);
@@ -94,10 +107,7 @@ bool CodeplugDocument::OpenDataFile(const QString& path) {
 }
 
 void CodeplugDocument::NewCodeplug() {
-    if (m_ctx.all().Changed &&
-        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().SaveProgram,
-                              Prompt::kYesNo) == Prompt::kYes)
-        Save();
+    offerSave();
     m_ctx.ResetCodeplug();
     m_store.ResetRows(m_ctx.all().ChannelCount);
     m_fileName.clear();
@@ -122,10 +132,7 @@ void CodeplugDocument::SaveAs() {
 }
 
 void CodeplugDocument::Open() {
-    if (m_ctx.all().Changed &&
-        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().SaveProgram,
-                              Prompt::kYesNo) == Prompt::kYes)
-        Save();
+    offerSave();
     const auto path = m_dialogs ? m_dialogs->AskOpenPath() : std::nullopt;
     if (!path)
         return;
@@ -134,10 +141,7 @@ void CodeplugDocument::Open() {
 }
 
 void CodeplugDocument::ImportCsv() {
-    if (m_ctx.all().Changed &&
-        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().SaveProgram,
-                              Prompt::kYesNo) == Prompt::kYes)
-        Save();
+    offerSave();
     const auto path = m_dialogs ? m_dialogs->AskOpenPath(FileKind::Csv) : std::nullopt;
     if (path)
         ImportCsvFile(*path);
@@ -197,23 +201,14 @@ bool CodeplugDocument::ExportCsvFile(const QString& path) {
 }
 
 void CodeplugDocument::ReplaceChannels(const std::vector<std::optional<ChannelValues>>& channels) {
-    m_store.BeginUpdate();
-    m_store.ResetRows(m_ctx.all().ChannelCount);
-    for (int row = 1; row <= m_store.RowCount(); ++row) {
-        const size_t i = static_cast<size_t>(row - 1);
-        if (i < channels.size() && channels[i])
-            m_store.SetChannelRow(row, *channels[i]);
-    }
-    m_store.EndUpdate();
+    fillRows(channels);
     m_ctx.all().Changed = true;
 }
 
 std::vector<std::pair<MapEntry, Record>> CodeplugDocument::RadioRecords() {
     const Codeplug cp = Capture();
     RecordEncoder encoder(cp, m_ctx.bands(), RecordEncoder::Target::Radio);
-    std::vector<std::pair<MapEntry, Record>> records;
-    for (const MapEntry& e : MemoryMap::ForModel(*cp.model).WriteOrder())
-        records.emplace_back(e, encoder.Encode(e));
+    auto records = encoder.WriteRecords();
     m_ctx.all().UsedBits = encoder.UsedBits();
     m_ctx.all().ScanBits = encoder.ScanBits();
     return records;
@@ -237,15 +232,7 @@ void CodeplugDocument::ResetStaging() {
 }
 
 void CodeplugDocument::CopyReadChannels() {
-    m_store.ResetRows(m_ctx.all().ChannelCount);
-    m_ctx.all().Changed = true;
+    ReplaceChannels(m_staging);
     m_fileName.clear();
     refresh();
-    m_store.BeginUpdate();
-    for (int row = 1; row <= m_store.RowCount(); ++row) {
-        const size_t i = static_cast<size_t>(row - 1);
-        if (i < m_staging.size() && m_staging[i])
-            m_store.SetChannelRow(row, *m_staging[i]);
-    }
-    m_store.EndUpdate();
 }

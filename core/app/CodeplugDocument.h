@@ -95,6 +95,10 @@ class CodeplugDocument {
   private:
     void report(const QString& message);
     void refresh();
+    /** Asks SaveProgram when the codeplug changed, and saves on Yes. */
+    void offerSave();
+    /** The channel table's rows, one per slot of channels; a slot without a channel stays empty. */
+    void fillRows(const std::vector<std::optional<ChannelValues>>& channels);
 
     AppContext& m_ctx;
     ChannelStore& m_store;

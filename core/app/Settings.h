@@ -15,7 +15,8 @@ inline constexpr char kSettingsSection[] = "SysInfo";
  */
 QString ChooseSettingsFile(const QString& appDir, bool appDirWritable, const QString& configHome);
 
-/** The file the settings are read from: the settings file once it exists, else the one in AppDir. */
+/** The file the settings are read from: the settings file once it exists, else the one in AppDir.
+ */
 QString SettingsReadPath(const TALL& all);
 
 /** Reads the settings file into the state; missing keys take their defaults. */

@@ -78,10 +78,10 @@ ToneColumns toneColumns(const QString& encode, const QString& decode) {
 
 const QStringList& CodeplugCsv::Columns() {
     static const QStringList columns{
-        "Location",  "Name",         "Frequency",  "Duplex",    "Offset",   "Tone",
-        "rToneFreq", "cToneFreq",    "DtcsCode",   "DtcsPolarity", "RxDtcsCode", "CrossMode",
-        "Mode",      "TStep",        "Skip",       "Power",     "Comment",  "URCALL",
-        "RPT1CALL",  "RPT2CALL",     "DVCODE",     "BeatShift", "BusyLockout"};
+        "Location",  "Name",      "Frequency", "Duplex",       "Offset",     "Tone",
+        "rToneFreq", "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode",
+        "Mode",      "TStep",     "Skip",      "Power",        "Comment",    "URCALL",
+        "RPT1CALL",  "RPT2CALL",  "DVCODE",    "BeatShift",    "BusyLockout"};
     return columns;
 }
 
@@ -155,16 +155,16 @@ class LineReader {
   public:
     LineReader(const QHash<QString, int>& columns, const QStringList& fields, const TMacType& model,
                QStringList& warnings, int line)
-        : m_columns(columns), m_fields(fields), m_model(model), m_warnings(warnings),
-          m_line(line) {}
+        : m_columns(columns), m_fields(fields), m_model(model), m_warnings(warnings), m_line(line) {
+    }
 
     int location() const {
         bool ok = false;
         const int n = field("Location").toInt(&ok);
         if (!ok || n < 1 || n > m_model.ChannelCount)
             throw LineError{QStringLiteral("location \"%1\" is outside 1 to %2")
-                .arg(field("Location"))
-                .arg(m_model.ChannelCount)};
+                                .arg(field("Location"))
+                                .arg(m_model.ChannelCount)};
         return n;
     }
 
@@ -183,7 +183,7 @@ class LineReader {
             c.tx = snapped(tx, "TX frequency");
         } else if (!duplex.isEmpty()) {
             throw LineError{QStringLiteral("duplex \"%1\" is not empty, +, -, split or off")
-                .arg(field("Duplex"))};
+                                .arg(field("Duplex"))};
         }
         readTones(c);
 
@@ -212,7 +212,8 @@ class LineReader {
         bool ok = false;
         const double mhz = field(column).toDouble(&ok);
         if (!ok || !std::isfinite(mhz) || mhz < 0 || mhz >= 100000.0)
-            throw LineError{QStringLiteral("%1 \"%2\" is not a number of MHz").arg(what, field(column))};
+            throw LineError{
+                QStringLiteral("%1 \"%2\" is not a number of MHz").arg(what, field(column))};
         return toUnits(mhz);
     }
 
@@ -225,9 +226,9 @@ class LineReader {
     void checkLimits(Units units, const QString& what) const {
         if (units < toUnits(m_model.MinFreq) || units > toUnits(m_model.MaxFreq))
             throw LineError{QStringLiteral("%1 %2 MHz is outside the model's limits %3 to %4 MHz")
-                .arg(what, mhzText(units))
-                .arg(m_model.MinFreq)
-                .arg(m_model.MaxFreq)};
+                                .arg(what, mhzText(units))
+                                .arg(m_model.MinFreq)
+                                .arg(m_model.MaxFreq)};
     }
 
     double snapped(Units units, const QString& what) const {
@@ -245,7 +246,7 @@ class LineReader {
         const double hz = field(column).toDouble(&ok);
         if (!ok || !(hz >= 30.0 && hz <= 290.0))
             throw LineError{QStringLiteral("%1 \"%2\" is not a CTCSS tone from 30.0 to 290.0 Hz")
-                .arg(column, field(column))};
+                                .arg(column, field(column))};
         return QString::number(hz, 'f', 1);
     }
 
@@ -300,8 +301,9 @@ class LineReader {
             else if (decode == "DTCS")
                 c.decodeTone = dcs("RxDtcsCode", polarity(1));
         } else {
-            throw LineError{QStringLiteral("tone mode \"%1\" is not empty, Tone, TSQL, DTCS or Cross")
-                .arg(mode)};
+            throw LineError{
+                QStringLiteral("tone mode \"%1\" is not empty, Tone, TSQL, DTCS or Cross")
+                    .arg(mode)};
         }
     }
 
@@ -317,7 +319,7 @@ class LineReader {
         const double watts = text.toDouble(&ok);
         if (!ok)
             throw LineError{QStringLiteral("power \"%1\" is not High, Low or a number of watts")
-                .arg(field("Power"))};
+                                .arg(field("Power"))};
         return watts > 1.0 ? 1 : 0;
     }
 

@@ -6,8 +6,8 @@ CsvReader::Parsed CsvReader::Parse(const QString& text) {
     int line = 1;
     Row row{line, {}};
     QString field;
-    bool quoted = false;    // inside a quoted field
-    bool anything = false;  // the current record has a character or a separator
+    bool quoted = false;   // inside a quoted field
+    bool anything = false; // the current record has a character or a separator
     int quoteLine = 0;
 
     const auto endRecord = [&] {

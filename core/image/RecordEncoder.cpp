@@ -66,6 +66,13 @@ Record RecordEncoder::Encode(const MapEntry& e) {
     return r;
 }
 
+std::vector<std::pair<MapEntry, Record>> RecordEncoder::WriteRecords() {
+    std::vector<std::pair<MapEntry, Record>> records;
+    for (const MapEntry& e : MemoryMap::ForModel(*m_codeplug.model).WriteOrder())
+        records.emplace_back(e, Encode(e));
+    return records;
+}
+
 RecordDecoder::RecordDecoder(const TMacType& model, const TFrqList& bands, const TMacList& models)
     : m_bands(bands), m_models(models) {
     m_codeplug.model = &model;

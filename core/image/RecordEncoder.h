@@ -7,6 +7,9 @@
 #include <QDateTime>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class TFrqList;
 class TMacList;
 
@@ -24,6 +27,9 @@ class RecordEncoder {
 
     /** Throws CodecError when a value cannot be stored. */
     Record Encode(const MapEntry& entry);
+
+    /** The records a write sends, in sending order, with their map entries; throws CodecError. */
+    std::vector<std::pair<MapEntry, Record>> WriteRecords();
 
     /** One "0"/"1" per channel encoded so far: in use; in use with Scan Add value 1. */
     const QString& UsedBits() const { return m_usedBits; }

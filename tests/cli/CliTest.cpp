@@ -129,7 +129,8 @@ TEST_F(CliTest, APortWithoutPermissionNamesTheDialoutGroup) {
     }
     CliRun r = cli({"ports"}, asUser);
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains("COM9\t" + device + "\tpermission denied: add your user to the "
+    EXPECT_TRUE(r.out.contains("COM9\t" + device +
+                               "\tpermission denied: add your user to the "
                                "dialout group"))
         << r.out.toStdString();
     r = cli({"read", "--port", "COM9", "-o", "out.dat"}, asUser);
@@ -160,7 +161,8 @@ TEST_F(CliTest, CsvRoundTripAndInvalidLines) {
     WriteFileBytes(path("mixed.csv"), csv + "9,,999.0\r\n");
     r = cli({"import", "mixed.csv", "--base", "base.dat", "-o", "mixed.dat"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.err.contains("mixed.csv: line 4: frequency 999.000000 MHz")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("mixed.csv: line 4: frequency 999.000000 MHz"))
+        << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("mixed.dat")));
     r = cli({"import", "mixed.csv", "--base", "base.dat", "-o", "mixed.dat", "--skip-invalid"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();

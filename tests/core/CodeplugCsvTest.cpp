@@ -93,53 +93,73 @@ TEST_F(CodeplugCsvTest, ForeignLinesGiveTheirChannels) {
     };
     // Absent BeatShift and BusyLockout are No (1); absent power is High.
     const Case cases[] = {
-        {"no tone, simplex", common,
+        {"no tone, simplex",
+         common,
          "1,CALL,146.520000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,",
          {146.52, 146.52, "", "", 1, 0, 0, 1, 1}},
-        {"Tone with - offset", common,
+        {"Tone with - offset",
+         common,
          "1,RPT,145.350000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,0.5W,,,,,",
          {145.35, 144.75, "", "100.0", 0, 1, 1, 1, 1}},
-        {"TSQL takes cToneFreq both ways", common,
+        {"TSQL takes cToneFreq both ways",
+         common,
          "1,,146.940000,+,0.600000,TSQL,88.5,123.0,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
          {146.94, 147.54, "123.0", "123.0", 1, 0, 0, 1, 1}},
-        {"DTCS with reversed receive", common,
+        {"DTCS with reversed receive",
+         common,
          "1,,146.940000,,0.000000,DTCS,88.5,88.5,754,NR,023,Tone->Tone,FM,5.00,,Low,,,,,",
          {146.94, 146.94, "D754I", "D754N", 0, 0, 0, 1, 1}},
-        {"split", common,
+        {"split",
+         common,
          "1,,150.000000,split,160.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
          {150.0, 160.0, "", "", 1, 0, 0, 1, 1}},
-        {"off: no transmit", common,
+        {"off: no transmit",
+         common,
          "1,,150.000000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
          {150.0, std::nullopt, "", "", 1, 0, 0, 1, 1}},
-        {"Cross Tone->Tone", common,
+        {"Cross Tone->Tone",
+         common,
          "1,,150.000000,,0,Cross,67.0,71.9,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
          {150.0, 150.0, "71.9", "67.0", 1, 0, 0, 1, 1}},
-        {"Cross DTCS->", common,
+        {"Cross DTCS->",
+         common,
          "1,,150.000000,,0,Cross,88.5,88.5,031,RN,023,DTCS->,FM,5.00,,High,,,,,",
          {150.0, 150.0, "", "D031I", 1, 0, 0, 1, 1}},
-        {"Cross ->DTCS", common,
+        {"Cross ->DTCS",
+         common,
          "1,,150.000000,,0,Cross,88.5,88.5,023,NR,047,->DTCS,FM,5.00,,High,,,,,",
          {150.0, 150.0, "D047I", "", 1, 0, 0, 1, 1}},
-        {"Cross Tone->DTCS", common,
+        {"Cross Tone->DTCS",
+         common,
          "1,,150.000000,,0,Cross,79.7,88.5,023,NN,152,Tone->DTCS,FM,5.00,,High,,,,,",
          {150.0, 150.0, "D152N", "79.7", 1, 0, 0, 1, 1}},
-        {"Cross DTCS->Tone", common,
+        {"Cross DTCS->Tone",
+         common,
          "1,,150.000000,,0,Cross,88.5,94.8,065,NN,023,DTCS->Tone,FM,5.00,,High,,,,,",
          {150.0, 150.0, "94.8", "D065N", 1, 0, 0, 1, 1}},
-        {"Cross ->Tone", common,
+        {"Cross ->Tone",
+         common,
          "1,,150.000000,,0,Cross,88.5,94.8,023,NN,023,->Tone,FM,5.00,,High,,,,,",
          {150.0, 150.0, "94.8", "", 1, 0, 0, 1, 1}},
-        {"Cross DTCS->DTCS", common,
+        {"Cross DTCS->DTCS",
+         common,
          "1,,150.000000,,0,Cross,88.5,88.5,023,RR,025,DTCS->DTCS,FM,5.00,,High,,,,,",
          {150.0, 150.0, "D025I", "D023I", 1, 0, 0, 1, 1}},
-        {"quoted fields, a comma in the name", common,
+        {"quoted fields, a comma in the name",
+         common,
          "\"2\",\"Net, Sunday\",\"146.520000\",\"\",\"0\",\"Tone\",\"103.5\",,,,,,\"FM\",,,,,,,,",
          {146.52, 146.52, "", "103.5", 1, 0, 0, 1, 1}},
-        {"columns in another order, extra and missing", "Frequency,Extra,Location,Mode,BeatShift",
-         "146.000000,whatever,7,NFM,Yes", {146.0, 146.0, "", "", 1, 1, 0, 0, 1}},
-        {"a byte-order mark and a short DCS code", "\xEF\xBB\xBFLocation,Frequency,Tone,DtcsCode",
-         "3,146.0,DTCS,23", {146.0, 146.0, "D023N", "D023N", 1, 0, 0, 1, 1}},
-        {"off the raster: moved down", "Location,Frequency", "1,146.0081",
+        {"columns in another order, extra and missing",
+         "Frequency,Extra,Location,Mode,BeatShift",
+         "146.000000,whatever,7,NFM,Yes",
+         {146.0, 146.0, "", "", 1, 1, 0, 0, 1}},
+        {"a byte-order mark and a short DCS code",
+         "\xEF\xBB\xBFLocation,Frequency,Tone,DtcsCode",
+         "3,146.0,DTCS,23",
+         {146.0, 146.0, "D023N", "D023N", 1, 0, 0, 1, 1}},
+        {"off the raster: moved down",
+         "Location,Frequency",
+         "1,146.0081",
          {146.00625, 146.00625, "", "", 1, 0, 0, 1, 1}},
     };
     for (const Case& c : cases) {
@@ -151,9 +171,9 @@ TEST_F(CodeplugCsvTest, ForeignLinesGiveTheirChannels) {
         for (const auto& slot : parsed.channels)
             if (slot) {
                 ++filled;
-                EXPECT_EQ(*slot, c.want) << slot->rx << " " << slot->tx.value_or(-1) << " "
-                                         << slot->decodeTone.toStdString() << " "
-                                         << slot->encodeTone.toStdString();
+                EXPECT_EQ(*slot, c.want)
+                    << slot->rx << " " << slot->tx.value_or(-1) << " "
+                    << slot->decodeTone.toStdString() << " " << slot->encodeTone.toStdString();
             }
         EXPECT_EQ(filled, 1);
     }
@@ -162,14 +182,14 @@ TEST_F(CodeplugCsvTest, ForeignLinesGiveTheirChannels) {
 TEST_F(CodeplugCsvTest, InvalidLinesAreReportedWithTheirNumbersAndTheRestIsRead) {
     const QByteArray csv = "Location,Frequency,Duplex,Offset,Tone,DtcsCode,rToneFreq,Mode\n"
                            "1,146.0,,,,,,FM\n"
-                           "2,66.0,,,,,,FM\n"            // below the VHF model
-                           "3,146.0,+,160,,,,FM\n"       // TX above it
-                           "4,146.0,,,DTCS,089,,FM\n"     // not octal
-                           "17,146.0,,,,,,FM\n"           // beyond 16 channels
+                           "2,66.0,,,,,,FM\n"         // below the VHF model
+                           "3,146.0,+,160,,,,FM\n"    // TX above it
+                           "4,146.0,,,DTCS,089,,FM\n" // not octal
+                           "17,146.0,,,,,,FM\n"       // beyond 16 channels
                            "\n"
-                           "5,146.0,,,Tone,,12.0,FM\n"    // CTCSS out of range
-                           "6,\"146.0\n\",,,,,,AM\n"       // a quoted line break, then AM
-                           "1,147.0,,,,,,FM\n"            // location given twice
+                           "5,146.0,,,Tone,,12.0,FM\n" // CTCSS out of range
+                           "6,\"146.0\n\",,,,,,AM\n"   // a quoted line break, then AM
+                           "1,147.0,,,,,,FM\n"         // location given twice
                            "7,146.0,,,,,,NFM\r\n";
     const auto parsed = CodeplugCsv::Read(csv, vhf());
     ASSERT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
@@ -196,8 +216,7 @@ TEST_F(CodeplugCsvTest, FilesThatAreNoChannelListAreRefusedWhole) {
 }
 
 TEST_F(CodeplugCsvTest, ReaderKeepsQuotesCommasAndLineNumbers) {
-    const auto parsed = CsvReader::Parse(
-        "a,\"b,\"\"c\"\"\",\r\n\r\n\"multi\nline\",x\rlast,\"\"");
+    const auto parsed = CsvReader::Parse("a,\"b,\"\"c\"\"\",\r\n\r\n\"multi\nline\",x\rlast,\"\"");
     ASSERT_TRUE(parsed.error.isEmpty());
     ASSERT_EQ(parsed.rows.size(), 3u);
     EXPECT_EQ(parsed.rows[0].fields, (QStringList{"a", "b,\"c\"", ""}));

@@ -37,6 +37,8 @@ inline void PrintTo(const Fault& f, std::ostream* os) {
 inline constexpr const char* kDuringChannels = "3";
 inline constexpr const char* kDuringSettings = "40";
 
+// One case a line reads as a table.
+// clang-format off
 inline const Fault kFaults[] = {
     {"read_silent_at_handshake", true, {"--silent-at", "handshake"}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
     {"read_silent_at_identity", true, {"--silent-at", "identity"}, 3, SessionMessage::ComError, Prompt::kRetryCancel},
@@ -65,4 +67,4 @@ inline const Fault kFaults[] = {
     {"write_longer_answers", false, {"--extra-bytes", "3"}, 0, SessionMessage::WriteOk, Prompt::kInfo},
     {"write_other_model", false, {"--model", "7524"}, 3, SessionMessage::Modforce, Prompt::kYesNo},
 };
-
+// clang-format on

@@ -48,12 +48,7 @@ class SessionTest : public ::testing::Test {
     }
 
     std::vector<std::pair<MapEntry, Record>> recordsOf(const Codeplug& cp) {
-        RecordEncoder encoder(cp, ctx.bands(), RecordEncoder::Target::Radio);
-        std::vector<std::pair<MapEntry, Record>> records;
-        const MemoryMap map = MemoryMap::ForModel(*cp.model);
-        for (const MapEntry& e : map.WriteOrder())
-            records.emplace_back(e, encoder.Encode(e));
-        return records;
+        return RecordEncoder(cp, ctx.bands(), RecordEncoder::Target::Radio).WriteRecords();
     }
 
     QTemporaryDir dir;

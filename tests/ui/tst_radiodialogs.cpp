@@ -1,9 +1,9 @@
 // The read, write and port dialogs against qx7-sim on a pseudo-terminal,
 // reached through a COM name mapped in the test's SysInfo.Ini.
 
-#include "SimulatedRadio.h"
 #include "FaultCases.h"
 #include "SessionDialog.h"
+#include "SimulatedRadio.h"
 #include "TfMainFrm.h"
 #include "TfSetPort.h"
 #include "UiFixture.h"
@@ -60,7 +60,7 @@ class RadioDialogsTest : public QObject {
         }
         /** Runs command tag: presses OK in its dialog, closes it once done() holds. */
         void run(int tag, std::function<bool()> done, bool pressOk = true) {
-            WhenModal([this, done, pressOk](QWidget* modal) {
+            WhenModal([done, pressOk](QWidget* modal) {
                 if (pressOk)
                     modal->findChild<QPushButton*>("btnOk")->click();
                 auto* poll = new QTimer(modal);
