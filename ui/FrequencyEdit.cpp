@@ -19,9 +19,3 @@ void FrequencyEdit::SetText(const QString& text) {
     m_shown = text;
     setText(text);
 }
-
-std::optional<double> FrequencyEdit::Value() const {
-    bool ok = false;
-    const double value = text().trimmed().toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}

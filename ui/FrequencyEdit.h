@@ -15,8 +15,6 @@ class FrequencyEdit : public QLineEdit {
 
     /** Sets the text without it counting as an entry. */
     void SetText(const QString& text);
-    /** The value as a number, or none when the text is not one. */
-    std::optional<double> Value() const;
 
   signals:
     /** The user changed the text and confirmed it. */

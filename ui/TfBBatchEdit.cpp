@@ -9,7 +9,8 @@
 #include "ToneComboBox.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"
-#include "channels/ChannelEditing.h"
+#include "channels/BatchFill.h"
+#include "channels/FrequencyEntry.h"
 #include "channels/ChannelStore.h"
 
 #include <QButtonGroup>
@@ -26,8 +27,6 @@
 using namespace ChannelEditing;
 
 namespace {
-
-constexpr double kKhzPerMhz = 1000.0;
 
 template <class W> W* named(W* w, const char* name) {
     w->setObjectName(name);
@@ -111,10 +110,8 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
     connect(ok, &QPushButton::clicked, this, &TfBBatchEdit::Ok);
     connect(m_rOne, &QRadioButton::toggled, range, &QWidget::setEnabled);
     for (FrequencyEdit* edit : {m_eReceive, m_eSend})
-        connect(edit, &FrequencyEdit::committed, this, [edit] {
-            if (const auto value = edit->Value())
-                edit->SetText(FormatFrequency(SnapFrequency(*value)));
-        });
+        connect(edit, &FrequencyEdit::committed, this,
+                [edit] { edit->SetText(SnappedText(edit->text())); });
     for (ToneComboBox* tone : {m_settings->Decode(), m_settings->Encode()})
         connect(tone, &ToneComboBox::doubleClicked, this, [this, tone] {
             if (const QString picked = PickTone(); !picked.isEmpty())
@@ -126,56 +123,14 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
 }
 
 void TfBBatchEdit::Ok() {
-    double rx = 0;
-    double tx = 0;
-    if (validateBatch(&rx, &tx))
-        fillChannels(rx, tx);
-}
-
-bool TfBBatchEdit::validateBatch(double* rx, double* tx) {
-    const auto receive = m_eReceive->Value();
-    const auto send = m_eSend->Value();
-    if (!receive || !send)
-        return false; // not a number: nothing happens, without a prompt
-    *rx = *receive;
-    *tx = *send;
-    if (m_rOne->isChecked()) {
-        const TALL& all = m_ctx.all();
-        if (m_seFrom->value() > m_seTo->value()) {
-            m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().FChBigT, Prompt::kInfo);
-            return false;
-        }
-        for (double mhz : {*rx, *tx}) {
-            if (mhz > all.ModelHigh || mhz < all.ModelLow) {
-                m_prompter.ShowPrompt(m_ctx.texts().Caution, m_ctx.texts().ErrRange, Prompt::kInfo);
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-void TfBBatchEdit::fillChannels(double rx, double tx) {
-    const TALL& all = m_ctx.all();
-    const int first = m_rOne->isChecked() ? m_seFrom->value() : 1;
-    const int last = m_rOne->isChecked() ? m_seTo->value() : m_seTo->maximum();
-    double step = m_cbJg->currentText().toDouble() / kKhzPerMhz;
-    if (m_rdesc->isChecked())
-        step = -step;
-    m_store.BeginUpdate();
-    for (int n = first; n <= last && n <= m_store.RowCount(); ++n) {
-        // The model's limits, not the band's, and no prompt; the running values stay unsnapped.
-        rx = std::clamp(rx, all.ModelLow, all.ModelHigh);
-        tx = std::clamp(tx, all.ModelLow, all.ModelHigh);
-        ChannelValues c;
-        c.rx = SnapFrequency(rx);
-        c.tx = SnapFrequency(tx);
-        m_settings->Fill(c);
-        m_store.SetChannelRow(n, c);
-        m_ctx.all().Changed = true;
-        rx += step;
-        tx += step;
-    }
-    m_store.SetAllTxEditable();
-    m_store.EndUpdate();
+    BatchRun run;
+    run.rxText = m_eReceive->text();
+    run.txText = m_eSend->text();
+    run.range = m_rOne->isChecked();
+    run.from = m_seFrom->value();
+    run.to = m_seTo->value();
+    run.stepKhz = m_cbJg->currentText();
+    run.descending = m_rdesc->isChecked();
+    m_settings->Fill(run.settings);
+    RunBatch(m_ctx, m_store, m_prompter, run);
 }

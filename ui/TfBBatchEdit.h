@@ -31,9 +31,6 @@ class TfBBatchEdit : public QDialog {
     void Ok();
 
   private:
-    bool validateBatch(double* rx, double* tx);
-    void fillChannels(double rx, double tx);
-
     AppContext& m_ctx;
     ChannelStore& m_store;
     Prompter& m_prompter;

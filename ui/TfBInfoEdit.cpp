@@ -109,18 +109,9 @@ void TfBInfoEdit::resetFields() {
 void TfBInfoEdit::writeBack() {
     if (m_loading)
         return;
-    const int n = channel();
-    if (!m_eReceive->text().trimmed().isEmpty()) {
-        ChannelValues c;
-        c.rx = m_eReceive->Value().value_or(0.0);
-        if (!m_eSend->text().trimmed().isEmpty())
-            c.tx = m_eSend->Value();
-        m_settings->Fill(c);
-        m_store.SetChannelRow(n, c);
-    } else {
-        m_store.ClearChannel(n);
-    }
-    m_ctx.all().Changed = true;
+    ChannelValues settings;
+    m_settings->Fill(settings);
+    WriteChannelFields(m_ctx, m_store, channel(), m_eReceive->text(), m_eSend->text(), settings);
 }
 
 void TfBInfoEdit::rxChanged() {
@@ -134,19 +125,17 @@ void TfBInfoEdit::rxChanged() {
         m_pMain->setEnabled(false);
         return;
     }
-    const auto value = m_eReceive->Value();
-    if (!value) {
-        m_prompter.ShowPrompt(m_ctx.texts().Caution, m_ctx.texts().ErrRange, Prompt::kInfo);
+    const auto entry = EnterChannelRx(m_ctx, m_prompter, m_eReceive->text(), m_eSend->text());
+    if (!entry) {
+        // Not a number: the field shows again what the table holds.
+        m_eReceive->SetText(m_store.CellText(channel(), ChannelStore::ColRx));
         return;
     }
-    const double mhz = CheckFrequency(m_ctx, m_prompter, *value);
-    m_eReceive->SetText(FormatFrequency(SnapFrequency(mhz)));
+    m_eReceive->SetText(entry->rx);
     m_pMain->setEnabled(true);
-    if (m_eSend->text().trimmed().isEmpty()) {
-        m_txGuard = true;
-        m_eSend->SetText(m_eReceive->text());
-        m_txGuard = false;
-    }
+    m_txGuard = true;
+    m_eSend->SetText(entry->tx);
+    m_txGuard = false;
     writeBack();
 }
 
@@ -156,14 +145,13 @@ void TfBInfoEdit::txChanged() {
     if (m_eSend->text().trimmed().isEmpty()) {
         m_settings->Encode()->setCurrentIndex(0);
         m_settings->Encode()->setEditText(m_settings->Encode()->itemText(0));
-    } else if (const auto value = m_eSend->Value()) {
-        const double mhz = CheckFrequency(m_ctx, m_prompter, *value);
+    } else if (const auto tx = EnterChannelTx(m_ctx, m_prompter, m_eSend->text())) {
         m_txGuard = true;
-        m_eSend->SetText(FormatFrequency(SnapFrequency(mhz)));
+        m_eSend->SetText(*tx);
         m_txGuard = false;
         m_settings->Decode()->setFocus();
     } else {
-        m_prompter.ShowPrompt(m_ctx.texts().Caution, m_ctx.texts().ErrRange, Prompt::kInfo);
+        m_eSend->SetText(m_store.CellText(channel(), ChannelStore::ColTx));
     }
     writeBack();
 }

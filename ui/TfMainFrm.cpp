@@ -23,7 +23,6 @@
 #include "app/AppContext.h"
 #include "app/Prompter.h"
 #include "app/Settings.h"
-#include "model/Selection.h"
 #include "port/PortNames.h"
 
 #include <QApplication>
@@ -527,21 +526,7 @@ void TfMainFrm::modelInformation() {
     TfModel dialog(m_ctx, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    TALL& all = m_ctx.all();
-    const TLanguage& texts = m_ctx.texts();
-    if (all.Changed &&
-        m_prompter.ShowPrompt(texts.Confirmation, texts.ClearData, Prompt::kYesNo) != Prompt::kYes)
-        return;
-    // The old codeplug is offered for saving while it is still whole, before the
-    // model switches; the New below then has nothing left to ask.
-    if (all.Changed && m_prompter.ShowPrompt(texts.Confirmation, texts.SaveProgram,
-                                             Prompt::kYesNo) == Prompt::kYes)
-        m_doc.Save();
-    all.Changed = false;
-    SelectModel(all, *m_ctx.models().FindByName(dialog.ModelName()));
-    SelectBand(all, dialog.BandText());
-    m_ctx.ResetCodeplug();
-    m_doc.NewCodeplug();
+    m_doc.ApplyModelChoice(*m_ctx.models().FindByName(dialog.ModelName()), dialog.BandText());
 }
 
 void TfMainFrm::PreparePrintData() {
@@ -613,20 +598,17 @@ void TfMainFrm::showHelp() {
 }
 
 void TfMainFrm::closeEvent(QCloseEvent* event) {
-    const TLanguage& texts = m_ctx.texts();
-    // FormCloseQuery: only No keeps the program running.
-    if (m_prompter.ShowPrompt(texts.Confirmation, texts.ExitProgram, Prompt::kYesNo) ==
-        Prompt::kNo) {
+    if (m_chInfo)
+        m_chInfo->EndEditing(); // what is being typed belongs to the codeplug asked about
+    // FormCloseQuery: only No, or a save that failed, keeps the program running.
+    if (!m_doc.ConfirmExit()) {
         event->ignore();
         return;
     }
-    if (m_ctx.all().Changed && m_prompter.ShowPrompt(texts.Confirmation, texts.SaveProgram,
-                                                     Prompt::kYesNo) == Prompt::kYes)
-        m_doc.Save();
     // FormClose: the settings of this run are kept.
     QString error;
     if (!WriteSettings(m_ctx.all(), &error))
-        m_prompter.ShowPrompt(texts.Confirmation, error, Prompt::kInfo);
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, error, Prompt::kInfo);
     if (m_help)
         m_help->close();
     event->accept();

@@ -5,7 +5,7 @@
 #include "FrequencyDelegate.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"
-#include "channels/ChannelEditing.h"
+#include "channels/FrequencyEntry.h"
 #include "channels/ChannelStore.h"
 
 #include <QApplication>
@@ -79,14 +79,7 @@ TfTestFrequency::TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* p
 void TfTestFrequency::CommitCell(int row, int col, const QString& text) {
     QTableWidgetItem* item = m_grid->item(row - 1, col - 1);
     const QSignalBlocker block(m_grid);
-    bool ok = false;
-    const double mhz = text.trimmed().toDouble(&ok);
-    if (!ok) {
-        item->setText(QString()); // an empty (or unreadable) cell stays empty, without a prompt
-    } else {
-        // Test frequencies are checked, but not moved onto the channel raster.
-        item->setText(FormatFrequency(ChannelEditing::CheckFrequency(m_ctx, m_prompter, mhz)));
-    }
+    item->setText(ChannelEditing::TestFrequencyText(m_ctx, m_prompter, text));
     m_edited = true;
 }
 

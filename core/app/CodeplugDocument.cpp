@@ -19,11 +19,13 @@ void CodeplugDocument::report(const QString& message) {
     m_prompter.ShowPrompt(m_ctx.texts().Confirmation, message, Prompt::kInfo);
 }
 
-void CodeplugDocument::offerSave() {
-    if (m_ctx.all().Changed &&
+bool CodeplugDocument::OfferSave() {
+    if (!m_ctx.all().Changed ||
         m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().SaveProgram,
-                              Prompt::kYesNo) == Prompt::kYes)
-        Save();
+                              Prompt::kYesNo) != Prompt::kYes)
+        return true;
+    // A refused save keeps the user where they were, with the work in memory.
+    return Save() != SaveOutcome::Failed;
 }
 
 void CodeplugDocument::fillRows(const std::vector<std::optional<ChannelValues>>& channels) {
@@ -106,46 +108,76 @@ bool CodeplugDocument::OpenDataFile(const QString& path) {
     return true;
 }
 
-void CodeplugDocument::NewCodeplug() {
-    offerSave();
+bool CodeplugDocument::NewCodeplug() {
+    if (!OfferSave())
+        return false;
     m_ctx.ResetCodeplug();
     m_store.ResetRows(m_ctx.all().ChannelCount);
     m_fileName.clear();
     refresh();
     m_ctx.all().Changed = false;
+    return true;
 }
 
-void CodeplugDocument::Save() {
+CodeplugDocument::SaveOutcome CodeplugDocument::Save() {
     if (m_fileName.isEmpty()) {
         const auto path = m_dialogs ? m_dialogs->AskSavePath() : std::nullopt;
         if (path)
             m_fileName = *path;
     }
+    SaveOutcome outcome = SaveOutcome::Cancelled;
     if (!m_fileName.isEmpty())
-        SaveDataFile();
+        outcome = SaveDataFile() ? SaveOutcome::Saved : SaveOutcome::Failed;
     refresh();
+    return outcome;
 }
 
-void CodeplugDocument::SaveAs() {
+CodeplugDocument::SaveOutcome CodeplugDocument::SaveAs() {
     m_fileName.clear();
-    Save();
+    return Save();
 }
 
-void CodeplugDocument::Open() {
-    offerSave();
+bool CodeplugDocument::Open() {
+    if (!OfferSave())
+        return false;
     const auto path = m_dialogs ? m_dialogs->AskOpenPath() : std::nullopt;
     if (!path)
-        return;
-    OpenDataFile(*path);
+        return false;
+    const bool opened = OpenDataFile(*path);
     refresh();
+    return opened;
 }
 
-void CodeplugDocument::ImportCsv() {
-    offerSave();
+bool CodeplugDocument::ApplyModelChoice(const TMacType& model, const QString& bandText) {
+    TALL& all = m_ctx.all();
+    if (all.Changed && m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().ClearData,
+                                             Prompt::kYesNo) != Prompt::kYes)
+        return false;
+    // The old codeplug is offered for saving while it is still whole, before the
+    // model switches; the New below then has nothing left to ask.
+    if (!OfferSave())
+        return false;
+    all.Changed = false;
+    SelectModel(all, model);
+    SelectBand(all, bandText);
+    m_ctx.ResetCodeplug();
+    return NewCodeplug();
+}
+
+bool CodeplugDocument::ConfirmExit() {
+    if (m_prompter.ShowPrompt(m_ctx.texts().Confirmation, m_ctx.texts().ExitProgram,
+                              Prompt::kYesNo) == Prompt::kNo)
+        return false;
+    return OfferSave();
+}
+
+bool CodeplugDocument::ImportCsv() {
+    if (!OfferSave())
+        return false;
     const auto path = m_dialogs ? m_dialogs->AskOpenPath(FileKind::Csv) : std::nullopt;
-    if (path)
-        ImportCsvFile(*path);
+    const bool imported = path && ImportCsvFile(*path);
     refresh();
+    return imported;
 }
 
 bool CodeplugDocument::ImportCsvFile(const QString& path) {

@@ -14,6 +14,7 @@ class AppContext;
 class ChannelStore;
 class FileDialogs;
 class Prompter;
+class TMacType;
 
 /**
  * The codeplug as a document: the channel store and the records of the
@@ -49,22 +50,52 @@ class CodeplugDocument {
      */
     bool OpenDataFile(const QString& path);
 
-    /** New: asks SaveProgram when changed, then an empty codeplug of the current model. */
-    void NewCodeplug();
+    /** What became of a Save. */
+    enum class SaveOutcome {
+        Saved,
+        Cancelled, // the save dialog was cancelled: nothing was written
+        Failed,    // the save was refused and reported; Changed stays set
+    };
+
     /** Save: to the current file, or to a name the save dialog asks for. */
-    void Save();
+    SaveOutcome Save();
     /** Save As: forgets the file name, then Save. */
-    void SaveAs();
-    /** Open: asks SaveProgram when changed, then the open dialog and the file. */
-    void Open();
+    SaveOutcome SaveAs();
 
     /**
-     * Import CSV: asks SaveProgram when changed, then a CSV channel list whose
-     * channels replace the channel table; model, band, settings and message
-     * stay. Lines that give no channel are listed in one question (CsvSkip);
-     * the rest is imported only on Yes.
+     * Offers to save unsaved changes (SaveProgram) and says whether the command
+     * that asked may go on: yes when nothing changed, on No, and when the save
+     * dialog was cancelled; no when the save failed, so that nothing is lost.
      */
-    void ImportCsv();
+    bool OfferSave();
+
+    /**
+     * New: offers to save, then an empty codeplug of the current model. Returns
+     * false when a failed save stopped it and nothing changed.
+     */
+    bool NewCodeplug();
+    /** Open: offers to save, then the open dialog and the file; false when stopped or cancelled. */
+    bool Open();
+    /**
+     * Model Information's OK: with unsaved changes asks ClearData (No changes
+     * nothing) and offers to save the codeplug while it is still whole; then the
+     * model and band become current with an empty codeplug and default settings.
+     * Returns false when nothing changed.
+     */
+    bool ApplyModelChoice(const TMacType& model, const QString& bandText);
+    /**
+     * Closing the program: asks ExitProgram, then offers to save. Returns whether
+     * the program may close: not on No, and not when the save failed.
+     */
+    bool ConfirmExit();
+
+    /**
+     * Import CSV: offers to save, then a CSV channel list whose channels replace
+     * the channel table; model, band, settings and message stay. Lines that give
+     * no channel are listed in one question (CsvSkip); the rest is imported only
+     * on Yes. Returns whether the channels were replaced.
+     */
+    bool ImportCsv();
     /** Reads and applies a CSV channel list as ImportCsv does; returns whether it was applied. */
     bool ImportCsvFile(const QString& path);
     /** Export CSV: the channels in use, to a CSV file that the save dialog names. */
@@ -95,8 +126,6 @@ class CodeplugDocument {
   private:
     void report(const QString& message);
     void refresh();
-    /** Asks SaveProgram when the codeplug changed, and saves on Yes. */
-    void offerSave();
     /** The channel table's rows, one per slot of channels; a slot without a channel stays empty. */
     void fillRows(const std::vector<std::optional<ChannelValues>>& channels);
 

@@ -5,47 +5,7 @@
 #include "app/AppContext.h"
 #include "app/Prompter.h"
 
-#include <cmath>
-
 namespace ChannelEditing {
-
-namespace {
-
-constexpr long long kStep5kHz = 500;    // in units of 10 Hz
-constexpr long long kStep6_25kHz = 625; // in units of 10 Hz
-
-void caution(AppContext& ctx, Prompter& prompter, const QString& text) {
-    prompter.ShowPrompt(ctx.texts().Caution, text, Prompt::kInfo);
-}
-
-} // namespace
-
-double SnapFrequency(double mhz) {
-    const long long units = std::llround(mhz * 100000.0);
-    const QString digits = QStringLiteral("%1").arg(units, 8, 10, QLatin1Char('0'));
-    const bool wholeKhz = digits.size() >= 8 && digits[6] == '0' && digits[7] == '0';
-    const long long step = wholeKhz ? kStep5kHz : kStep6_25kHz;
-    // The result lies on the 10 Hz grid that records hold, so what is kept in
-    // memory is what a save stores.
-    const long long rest = units % step;
-    return static_cast<double>(units - rest) / 100000.0;
-}
-
-double CheckFrequency(AppContext& ctx, Prompter& prompter, double mhz, bool reported) {
-    const TALL& all = ctx.all();
-    if (mhz > all.ModelHigh) {
-        mhz = all.BandHigh;
-        caution(ctx, prompter, ctx.texts().ErrRange);
-        reported = true;
-    } else if (mhz < all.ModelLow) {
-        mhz = all.BandLow;
-        caution(ctx, prompter, ctx.texts().ErrRange);
-        reported = true;
-    }
-    if (!reported && (mhz > all.BandHigh || mhz < all.BandLow))
-        caution(ctx, prompter, ctx.texts().OutRange);
-    return mhz;
-}
 
 void CommitCellText(AppContext& ctx, ChannelStore& store, Prompter& prompter, int row, int col,
                     const QString& text) {
@@ -62,16 +22,7 @@ void CommitCellText(AppContext& ctx, ChannelStore& store, Prompter& prompter, in
             store.SetCellText(row, col, QString());
         return;
     }
-    bool ok = false;
-    double mhz = trimmed.toDouble(&ok);
-    bool reported = false;
-    if (!ok) {
-        mhz = ctx.all().BandHigh;
-        caution(ctx, prompter, ctx.texts().OutRange);
-        reported = true;
-    }
-    mhz = CheckFrequency(ctx, prompter, mhz, reported);
-    store.SetCellText(row, col, FormatFrequency(SnapFrequency(mhz)));
+    store.SetCellText(row, col, GridFrequencyText(ctx, prompter, trimmed));
     if (col == ChannelStore::ColRx && !store.InUse(row))
         InitChannel(ctx, store, row);
 }
@@ -119,6 +70,32 @@ void CommitItem(AppContext& ctx, ChannelStore& store, int row, int col, int item
     store.SetCellText(row, col, store.ItemsFor(col).value(itemIndex));
     store.EndUpdate();
     ctx.all().Changed = true;
+}
+
+bool WriteChannelFields(AppContext& ctx, ChannelStore& store, int row, const QString& rxText,
+                        const QString& txText, const ChannelValues& settings) {
+    if (rxText.trimmed().isEmpty()) {
+        store.ClearChannel(row);
+        ctx.all().Changed = true;
+        return true;
+    }
+    const std::optional<ChannelValues> before = store.ReadRow(row);
+    ChannelValues c = settings;
+    if (const auto rx = ParseFrequency(rxText))
+        c.rx = *rx;
+    else if (before)
+        c.rx = before->rx;
+    else
+        return false;
+    if (txText.trimmed().isEmpty())
+        c.tx.reset();
+    else if (const auto tx = ParseFrequency(txText))
+        c.tx = *tx;
+    else
+        c.tx = before ? before->tx : std::nullopt;
+    store.SetChannelRow(row, c);
+    ctx.all().Changed = true;
+    return true;
 }
 
 } // namespace ChannelEditing

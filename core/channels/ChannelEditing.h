@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FrequencyEntry.h"
+#include "image/TBWriteRead.h"
+
 #include <QString>
 
 class AppContext;
@@ -8,21 +11,6 @@ class Prompter;
 
 /** What the user enters into channels: checked, snapped and formatted. */
 namespace ChannelEditing {
-
-/**
- * Moves a frequency down onto the channel raster: 5 kHz when it is a whole
- * number of kHz, else 6.25 kHz. 438.5075 gives 438.50625.
- */
-double SnapFrequency(double mhz);
-
-/**
- * Checks an entered frequency against the current model and band. Above the
- * model's upper limit it becomes the band's upper edge, below the lower limit
- * the band's lower edge, each with ErrRange; inside the model but outside the
- * band it is kept with OutRange. At most one prompt per entry: none when
- * reported is already set. Prompts are information prompts captioned Caution.
- */
-double CheckFrequency(AppContext& ctx, Prompter& prompter, double mhz, bool reported = false);
 
 /**
  * A cell text committed in the channel table: marks the codeplug changed and,
@@ -44,5 +32,15 @@ void CommitTone(AppContext& ctx, ChannelStore& store, int row, int col, const QS
 
 /** A list editor's item committed: the index as value, the item as text. */
 void CommitItem(AppContext& ctx, ChannelStore& store, int row, int col, int itemIndex);
+
+/**
+ * Channel Edit's write-back: the row becomes the channel its fields show, with
+ * the tones, power, bandwidth and switches of settings. An empty RX empties
+ * the row. A frequency field that does not read as a number never reaches the
+ * table: the row keeps that frequency, and a row without a readable RX is left
+ * alone. Sets Changed when the row was written or emptied; returns whether it was.
+ */
+bool WriteChannelFields(AppContext& ctx, ChannelStore& store, int row, const QString& rxText,
+                        const QString& txText, const ChannelValues& settings);
 
 } // namespace ChannelEditing

@@ -5,6 +5,7 @@
 #include "model/Selection.h"
 
 #include <QFileInfo>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -289,6 +290,105 @@ TEST_F(CommandTest, CopyReadChannelsFillsTheTableAndMarksItChanged) {
     EXPECT_EQ(store.CellText(5, Col::ColPower), "Low");
     EXPECT_FALSE(store.IsPresent(4));
     EXPECT_TRUE(ctx.all().Changed);
+    EXPECT_EQ(doc.FileName(), "");
+}
+
+// A command that offers to save goes on only when the save did not fail: a
+// refused save leaves the codeplug, its file name and Changed as they were.
+struct OfferedSave {
+    const char* name;
+    std::function<bool(CodeplugDocument&, AppContext&)> command;
+};
+
+void PrintTo(const OfferedSave& o, std::ostream* os) {
+    *os << o.name;
+}
+
+class FailedSave : public CodeplugFixture, public ::testing::WithParamInterface<OfferedSave> {};
+
+TEST_P(FailedSave, StopsTheCommandThatAskedForIt) {
+    WriteFileBytes(path("plan.csv"), "Location,Frequency\r\n2,446.00625\r\n");
+    CommitCellText(ctx, store, prompter, 1, Col::ColRx, "460");
+    ctx.fun().Scan = 1;
+    const QString unwritable = path("no such folder/plan.dat");
+    doc.SetFileName(unwritable);
+    prompter.ClearLog();
+    prompter.SetFallback(Prompt::kYes, Prompt::kCancel); // ExitProgram, ClearData, SaveProgram
+    dialogs.opens.enqueue(path("plan.csv"));
+
+    EXPECT_FALSE(GetParam().command(doc, ctx));
+    EXPECT_EQ(prompter.Log().last().text.contains(unwritable), true); // the save said why
+    EXPECT_TRUE(store.IsPresent(1));
+    EXPECT_FALSE(store.IsPresent(2));
+    EXPECT_EQ(store.CellText(1, Col::ColRx), "460.00000");
+    EXPECT_EQ(ctx.fun().Scan, 1);
+    EXPECT_EQ(ctx.all().ModelCode, "8524");
+    EXPECT_EQ(doc.FileName(), unwritable);
+    EXPECT_TRUE(ctx.all().Changed);
+    EXPECT_EQ(dialogs.openAsked, 0);
+    EXPECT_FALSE(QFileInfo::exists(unwritable));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FailedSave,
+    ::testing::Values(
+        OfferedSave{"Exit", [](CodeplugDocument& d, AppContext&) { return d.ConfirmExit(); }},
+        OfferedSave{"New", [](CodeplugDocument& d, AppContext&) { return d.NewCodeplug(); }},
+        OfferedSave{"Open", [](CodeplugDocument& d, AppContext&) { return d.Open(); }},
+        OfferedSave{"ModelInformation",
+                    [](CodeplugDocument& d, AppContext& c) {
+                        return d.ApplyModelChoice(*c.models().FindByCode("7524"), "136 - 174MHz");
+                    }},
+        OfferedSave{"ImportCsv", [](CodeplugDocument& d, AppContext&) { return d.ImportCsv(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CommandTest, AFailedSaveOfACellTheCodecRefusesStopsNewToo) {
+    CommitCellText(ctx, store, prompter, 1, Col::ColRx, "460");
+    store.SetCellText(1, Col::ColDecode, "tone"); // no tone text
+    doc.SetFileName(path("refused.dat"));
+    prompter.Enqueue(Prompt::kYes);
+    EXPECT_FALSE(doc.NewCodeplug());
+    EXPECT_EQ(store.CellText(1, Col::ColDecode), "tone");
+    EXPECT_TRUE(ctx.all().Changed);
+    EXPECT_FALSE(QFileInfo::exists(path("refused.dat")));
+}
+
+TEST_F(CommandTest, OfferSaveGoesOnAfterNoOrACancelledDialog) {
+    EXPECT_TRUE(doc.OfferSave()); // nothing changed: nothing asked
+    EXPECT_TRUE(prompter.Log().isEmpty());
+    CommitCellText(ctx, store, prompter, 1, Col::ColRx, "460");
+    prompter.Enqueue(Prompt::kNo);
+    EXPECT_TRUE(doc.OfferSave());
+    prompter.Enqueue(Prompt::kYes); // and the save dialog is cancelled
+    EXPECT_TRUE(doc.OfferSave());
+    EXPECT_EQ(dialogs.saveAsked, 1);
+    EXPECT_TRUE(ctx.all().Changed);
+    prompter.Enqueue(Prompt::kYes);
+    dialogs.saves.enqueue(path("kept.dat"));
+    EXPECT_TRUE(doc.OfferSave());
+    EXPECT_FALSE(ctx.all().Changed);
+    EXPECT_EQ(ReadFileBytes(path("kept.dat")).size(), 992);
+}
+
+TEST_F(CommandTest, ModelChoiceAsksClearDataThenSavesTheOldCodeplugWhole) {
+    CommitCellText(ctx, store, prompter, 1, Col::ColRx, "460");
+    prompter.ClearLog();
+    prompter.Enqueue(Prompt::kNo); // ClearData
+    const TMacType& vhf = *ctx.models().FindByCode("7524");
+    EXPECT_FALSE(doc.ApplyModelChoice(vhf, "150 - 174MHz"));
+    EXPECT_EQ(ctx.all().ModelCode, "8524");
+    EXPECT_TRUE(store.IsPresent(1));
+
+    prompter.Enqueue(Prompt::kYes); // ClearData
+    prompter.Enqueue(Prompt::kYes); // SaveProgram
+    dialogs.saves.enqueue(path("old.dat"));
+    EXPECT_TRUE(doc.ApplyModelChoice(vhf, "150 - 174MHz"));
+    EXPECT_EQ(prompter.Log().size(), 3); // SaveProgram asked once
+    EXPECT_EQ(ReadFileBytes(path("old.dat")).mid(1, 4), "8524");
+    EXPECT_EQ(ctx.all().ModelCode, "7524");
+    EXPECT_EQ(ctx.all().BandText, "150 - 174MHz");
+    EXPECT_FALSE(store.IsPresent(1));
+    EXPECT_FALSE(ctx.all().Changed);
     EXPECT_EQ(doc.FileName(), "");
 }
 
