@@ -56,8 +56,16 @@ bool openPort(Workspace& ws, RadioPort& port, const QString& name, bool flush) {
     return false;
 }
 
-SessionOutcome runSession(Workspace& ws, RadioSession& session, RadioPort& port) {
+/** Runs a session to its end; the exit status it gives. */
+int runSession(Workspace& ws, RadioSession& session, RadioPort& port, const QString& name,
+               bool flush) {
     SessionDriver driver(session, port, ws.prompter, ws.ctx.texts());
+    bool portFailed = false;
+    // After a lost line (an unplugged cable) a restart opens the port again.
+    driver.SetReopen([&] {
+        portFailed = !openPort(ws, port, name, flush);
+        return !portFailed;
+    });
     ProgressBar bar;
     QEventLoop loop;
     SessionOutcome outcome = SessionOutcome::Failed;
@@ -72,7 +80,9 @@ SessionOutcome runSession(Workspace& ws, RadioSession& session, RadioPort& port)
     if (driver.Running())
         loop.exec();
     port.close();
-    return outcome;
+    if (outcome == SessionOutcome::Completed)
+        return ExitCode::kOk;
+    return portFailed ? ExitCode::kPortFailed : ExitCode::kSessionFailed;
 }
 
 bool requirePort(const QCommandLineParser& parser, const CliCommand& command) {
@@ -114,8 +124,9 @@ int ReadCommand::run(const QStringList& args, const QString& appDir) {
     if (!openPort(ws, port, parser.value(kPort), true))
         return ExitCode::kPortFailed;
     RadioSession session(ws.ctx.models(), ws.ctx.bands());
-    if (runSession(ws, session, port) != SessionOutcome::Completed || !session.ReadResult())
-        return ExitCode::kSessionFailed;
+    if (const int status = runSession(ws, session, port, parser.value(kPort), true);
+        status != ExitCode::kOk)
+        return status;
     ws.doc.ApplyRead(*session.ReadResult());
     return ws.SaveTo(parser.value(kOutput)) ? ExitCode::kOk : ExitCode::kBadFile;
 }
@@ -143,6 +154,5 @@ int WriteCommand::run(const QStringList& args, const QString& appDir) {
     if (!openPort(ws, port, parser.value(kPort), false))
         return ExitCode::kPortFailed;
     RadioSession session(ws.ctx.models(), *ws.ctx.all().CurrentModel, std::move(records));
-    return runSession(ws, session, port) == SessionOutcome::Completed ? ExitCode::kOk
-                                                                      : ExitCode::kSessionFailed;
+    return runSession(ws, session, port, parser.value(kPort), false);
 }

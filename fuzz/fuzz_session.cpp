@@ -1,8 +1,9 @@
 // A read or write session fed random radio answers, timer expiries, line
-// errors, drains, answers to prompts, OK presses and cancels. It never
-// crashes, and once cancelled it sends nothing and runs no timer until it is
-// started again. OK is pressed only while the session lets it be enabled, as
-// in the dialogs.
+// errors, drains, port failures, answers to prompts, OK presses and cancels.
+// It never crashes; once cancelled it sends nothing and runs no timer until it
+// is started again; once ended it does nothing more until started again; and
+// it reports ReadOk or WriteOk exactly when it ends completed, once. OK is
+// pressed only while the session lets it be enabled, as in the dialogs.
 #include "FuzzContext.h"
 #include "app/Prompter.h"
 #include "image/RecordEncoder.h"
@@ -55,8 +56,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::set<SessionTimer> running;
     bool cancelled = false;
     bool okEnabled = true;
+    bool ended = false;
+    int successPrompts = 0;
     const auto take = [&] {
         for (const SessionAction& a : session.TakeActions()) {
+            FUZZ_CHECK(!ended);
+            if (a.kind == SessionAction::Kind::Prompt &&
+                (a.message == SessionMessage::ReadOk || a.message == SessionMessage::WriteOk))
+                ++successPrompts;
+            if (a.kind == SessionAction::Kind::Ended) {
+                FUZZ_CHECK(successPrompts == (a.outcome == SessionOutcome::Completed ? 1 : 0));
+                ended = true;
+            }
             if (a.kind == SessionAction::Kind::StartTimer)
                 running.insert(a.timer);
             else if (a.kind == SessionAction::Kind::StopTimer)
@@ -90,7 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             session.OnLineError();
             break;
         case 4:
-            session.OnDrained();
+            if (op & 0x80)
+                session.OnPortFailed();
+            else
+                session.OnDrained();
             break;
         case 5: {
             static const int answers[] = {Prompt::kOk, Prompt::kCancel, Prompt::kRetry,
@@ -102,6 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (op & 0x40) {
                 if (okEnabled) {
                     cancelled = false;
+                    ended = false;
+                    successPrompts = 0;
                     session.Start();
                 }
             } else {

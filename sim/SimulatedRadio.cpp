@@ -52,6 +52,13 @@ SimulatedRadio::Reply SimulatedRadio::Receive(const QByteArray& bytes) {
     return reply;
 }
 
+void SimulatedRadio::Replug() {
+    m_faults.hangupAfter = -1;
+    m_faults.hangupAt = Stage::None;
+    m_state = State::Idle;
+    m_command.clear();
+}
+
 void SimulatedRadio::receiveByte(char b, Reply& reply) {
     switch (m_state) {
     case State::Idle:
@@ -116,6 +123,7 @@ void SimulatedRadio::command(Reply& reply) {
     case 'E':
         m_state = State::Idle;
         reply.sessionEnded = true;
+        reply.hangup = m_faults.hangupAt == Stage::End; // the cable is pulled as the bar fills
         return;
     case 'R':
     case 'W':

@@ -16,8 +16,8 @@ class SimulatedRadio {
     static constexpr int kImageSize = 0x400;
     static constexpr char kNak = 0x15;
 
-    /** The steps of a session before the data commands. */
-    enum class Stage { None, Handshake, Identity };
+    /** The steps of a session where a fault can strike: before the data commands, or at "E". */
+    enum class Stage { None, Handshake, Identity, End };
 
     struct Faults {
         Stage silentAt = Stage::None; // answer nothing from this step on
@@ -47,6 +47,11 @@ class SimulatedRadio {
     int Commands() const { return m_commands; }
 
     Reply Receive(const QByteArray& bytes);
+    /**
+     * The cable is plugged in again after the radio dropped the line: it drops
+     * it no more, and waits for a new session.
+     */
+    void Replug();
 
     /**
      * The radio image holding a data file's records at their radio addresses.

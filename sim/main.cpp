@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <csignal>
+#include <memory>
 #include <cstdio>
 
 namespace {
@@ -56,11 +57,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption silentAt(
         "silent-at", "Answer nothing from this step on: handshake or identity.", "STEP");
     const QCommandLineOption hangupAt(
-        "hangup-at", "Close the line when this step is reached: handshake or identity.", "STEP");
+        "hangup-at", "Close the line when this step is reached: handshake, identity or end.",
+        "STEP");
+    const QCommandLineOption replug(
+        "replug", "After closing the line, plug in again once: a new pseudo-terminal at the "
+                  "--link path, its device printed as a further line.");
     const QCommandLineOption identity("identity", "Report these eight characters as the identity.",
                                       "TEXT");
     parser.addOptions({model, image, dump, link, pace, once, silent, wrongAck, hangup, extra, stray,
-                       silentAt, hangupAt, identity});
+                       silentAt, hangupAt, identity, replug});
     parser.process(app);
 
     SimulatedRadio::Faults faults;
@@ -75,13 +80,15 @@ int main(int argc, char** argv) {
         const QString step = parser.value(*option);
         if (step.isEmpty())
             continue;
-        if (step != "handshake" && step != "identity") {
-            fail(QStringLiteral("--%1 takes handshake or identity, not \"%2\".")
-                     .arg(option->names().first(), step));
+        const bool atEnd = option == &hangupAt && step == "end";
+        if (step != "handshake" && step != "identity" && !atEnd) {
+            fail(QStringLiteral("--%1 takes handshake, identity%2, not \"%3\".")
+                     .arg(option->names().first(), option == &hangupAt ? " or end" : "", step));
             return 2;
         }
-        *stage = step == "handshake" ? SimulatedRadio::Stage::Handshake
-                                     : SimulatedRadio::Stage::Identity;
+        *stage = atEnd                 ? SimulatedRadio::Stage::End
+                 : step == "handshake" ? SimulatedRadio::Stage::Handshake
+                                       : SimulatedRadio::Stage::Identity;
     }
     SimulatedRadio radio(parser.value(model), faults);
 
@@ -102,44 +109,57 @@ int main(int argc, char** argv) {
         radio.Image() = loaded;
     }
 
-    PseudoTerminal line;
-    if (!line.IsOpen()) {
-        fail(QStringLiteral("cannot open a pseudo-terminal: %1.").arg(line.Error()));
+    auto line = std::make_unique<PseudoTerminal>();
+    if (!line->IsOpen()) {
+        fail(QStringLiteral("cannot open a pseudo-terminal: %1.").arg(line->Error()));
         return 1;
     }
-    line.SetPacing(parser.isSet(pace));
-    if (parser.isSet(link)) {
+    line->SetPacing(parser.isSet(pace));
+    const auto makeLink = [&] {
+        if (!parser.isSet(link))
+            return true;
         QFile::remove(parser.value(link));
-        if (!QFile::link(line.SlavePath(), parser.value(link))) {
-            fail(QStringLiteral("cannot make the link %1.").arg(parser.value(link)));
-            return 1;
-        }
-    }
-    std::printf("%s\n", line.SlavePath().toLocal8Bit().constData());
+        if (QFile::link(line->SlavePath(), parser.value(link)))
+            return true;
+        fail(QStringLiteral("cannot make the link %1.").arg(parser.value(link)));
+        return false;
+    };
+    if (!makeLink())
+        return 1;
+    std::printf("%s\n", line->SlavePath().toLocal8Bit().constData());
     std::fflush(stdout);
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
+    bool replugs = parser.isSet(replug);
     while (!g_stop) {
-        const QByteArray in = line.Read(200);
+        const QByteArray in = line->Read(200);
         if (in.isEmpty())
             continue;
         const SimulatedRadio::Reply reply = radio.Receive(in);
+        if (!reply.hangup)
+            line->Write(reply.bytes);
+        if (reply.sessionEnded && parser.isSet(dump)) {
+            QFile out(parser.value(dump));
+            if (!out.open(QIODevice::WriteOnly) || out.write(radio.Image()) != radio.Image().size())
+                fail(QStringLiteral("cannot write %1.").arg(out.fileName()));
+        }
         if (reply.hangup) {
-            line.HangUp();
-            break;
-        }
-        line.Write(reply.bytes);
-        if (reply.sessionEnded) {
-            if (parser.isSet(dump)) {
-                QFile out(parser.value(dump));
-                if (!out.open(QIODevice::WriteOnly) ||
-                    out.write(radio.Image()) != radio.Image().size())
-                    fail(QStringLiteral("cannot write %1.").arg(out.fileName()));
-            }
-            if (parser.isSet(once))
+            line->HangUp();
+            if (!std::exchange(replugs, false))
                 break;
+            // The cable is plugged in again: a new device, which the link names.
+            line = std::make_unique<PseudoTerminal>();
+            line->SetPacing(parser.isSet(pace));
+            radio.Replug();
+            if (!line->IsOpen() || !makeLink())
+                break;
+            std::printf("%s\n", line->SlavePath().toLocal8Bit().constData());
+            std::fflush(stdout);
+            continue;
         }
+        if (reply.sessionEnded && parser.isSet(once))
+            break;
     }
     if (parser.isSet(link))
         QFile::remove(parser.value(link));

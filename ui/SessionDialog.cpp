@@ -36,6 +36,7 @@ SessionDialog::~SessionDialog() {
 }
 
 bool SessionDialog::OpenPort(bool flush) {
+    m_flushOnOpen = flush;
     const RadioPort::OpenResult opened =
         m_port.OpenFor(m_ctx.all().PortName, PortNames(SettingsReadPath(m_ctx.all())), flush);
     if (opened)
@@ -51,6 +52,8 @@ void SessionDialog::Run(RadioSession& session) {
     if (m_session != &session) {
         m_driver = std::make_unique<SessionDriver>(session, m_port, m_prompter, m_ctx.texts());
         m_session = &session;
+        // A session that starts after the line was lost opens the port again.
+        m_driver->SetReopen([this] { return OpenPort(m_flushOnOpen); });
         connect(m_driver.get(), &SessionDriver::progressChanged, this, [this](int value, int max) {
             m_bar->setRange(0, std::max(max, 1));
             m_bar->setValue(value);

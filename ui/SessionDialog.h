@@ -57,5 +57,6 @@ class SessionDialog : public QDialog {
     QProgressBar* m_bar;
     QPushButton* m_ok;
     std::unique_ptr<SessionDriver> m_driver;
+    bool m_flushOnOpen = false;
     RadioSession* m_session = nullptr;
 };

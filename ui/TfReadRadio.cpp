@@ -19,9 +19,7 @@ void TfReadRadio::showEvent(QShowEvent* event) {
 
 void TfReadRadio::OkClicked() {
     m_result.reset();
-    if (!PortOpen() && !OpenPort(true))
-        return;
-    Run(m_session);
+    Run(m_session); // a port that is not open is opened again first
 }
 
 void TfReadRadio::Ended(SessionOutcome outcome) {

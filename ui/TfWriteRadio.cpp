@@ -27,8 +27,6 @@ void TfWriteRadio::showEvent(QShowEvent* event) {
 }
 
 void TfWriteRadio::OkClicked() {
-    if (!PortOpen() && !OpenPort(false))
-        return;
     if (!m_session) {
         // The table cannot change while this dialog is open: encode it once.
         try {

@@ -55,6 +55,10 @@ void SessionDriver::deliver(std::function<void()> event) {
 void SessionDriver::apply(const SessionAction& a) {
     using Kind = SessionAction::Kind;
     switch (a.kind) {
+    case Kind::Reopen:
+        if (!m_port.isOpen() && !reopen())
+            m_events.push_back([this] { m_session.OnPortFailed(); });
+        break;
     case Kind::Send:
         if (!m_port.isOpen() || m_port.write(a.bytes) != a.bytes.size())
             m_events.push_back([this] { m_session.OnLineError(); });
@@ -96,6 +100,18 @@ void SessionDriver::apply(const SessionAction& a) {
     }
 }
 
+bool SessionDriver::reopen() {
+    if (!m_reopen)
+        return false;
+    // What the port reports while it is being set up (a pseudo-terminal refuses
+    // DTR and RTS) is no line error of the session.
+    m_reopening = true;
+    const bool opened = m_reopen();
+    m_port.clearError();
+    m_reopening = false;
+    return opened;
+}
+
 void SessionDriver::onReadyRead() {
     const QByteArray bytes = m_port.readAll();
     if (!bytes.isEmpty())
@@ -104,11 +120,13 @@ void SessionDriver::onReadyRead() {
 
 void SessionDriver::onError(int error) {
     const auto e = static_cast<QSerialPort::SerialPortError>(error);
-    if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError)
+    if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError || m_reopening)
         return;
-    if (e == QSerialPort::ResourceError && m_port.isOpen())
-        m_port.close(); // the cable is gone: stop the notifications
+    // The line cannot be trusted any more (an unplugged cable shows as any of
+    // several errors): the next start opens the port again.
     m_port.clearError();
+    if (m_port.isOpen())
+        m_port.close();
     deliver([this] { m_session.OnLineError(); });
 }
 

@@ -29,6 +29,12 @@ class SessionDriver : public QObject {
     SessionDriver(RadioSession& session, QSerialPort& port, Prompter& prompter,
                   const TLanguage& texts, QObject* parent = nullptr);
 
+    /**
+     * How to open the port again when a session starts after the line was lost
+     * (an unplugged cable); it reports its own failure and returns false then.
+     */
+    void SetReopen(std::function<bool()> reopen) { m_reopen = std::move(reopen); }
+
     /** OK: starts the session (again). */
     void Start();
     /** Ends the session at once and stops every timer. */
@@ -47,6 +53,7 @@ class SessionDriver : public QObject {
   private:
     void deliver(std::function<void()> event);
     void apply(const SessionAction& action);
+    bool reopen();
     void onReadyRead();
     void onError(int error);
     void onDrainLook();
@@ -55,10 +62,12 @@ class SessionDriver : public QObject {
     QSerialPort& m_port;
     Prompter& m_prompter;
     const TLanguage& m_texts;
+    std::function<bool()> m_reopen;
     std::map<SessionTimer, QTimer*> m_timers;
     QTimer m_drain;
     int m_drainLooks = 0;
     std::deque<std::function<void()>> m_events;
     bool m_delivering = false;
+    bool m_reopening = false;
     bool m_running = false;
 };

@@ -8,6 +8,9 @@ using Kind = SessionAction::Kind;
 
 namespace {
 
+constexpr int kWakeWordLength = static_cast<int>(sizeof(RadioSession::kWakeWord)) - 1;
+constexpr int kIdentityLength = 8;
+
 QByteArray bytesOf(std::initializer_list<std::uint8_t> list) {
     QByteArray b;
     for (std::uint8_t v : list)
@@ -38,133 +41,98 @@ std::vector<SessionAction> RadioSession::TakeActions() {
 
 // ---------------------------------------------------------------------------
 // Start: OK waits, then wakes the radio with 0x02 and the letters of PROGRAM.
+// A read waits 500 ms; a write 450 ms, then flushes and waits 50 ms more.
 
 void RadioSession::Start() {
-    if (m_step == Step::AwaitQuestion)
+    if (m_wait == Wait::Question)
         return;
     m_result.reset();
-    if (m_mode == Mode::Read) {
-        m_state = 0;
-        m_reported = false;
-        enableOk(false);
-        pause(Step::StartPause, kReadStartPause);
-    } else {
-        pause(Step::StartPause, kWriteStartPause);
+    if (m_mode == Mode::Write) {
+        pause(kWriteStartPause, &RadioSession::startWriteSession);
+        return;
     }
-}
-
-void RadioSession::beginSession() {
-    if (m_mode == Mode::Read) {
-        m_position = 0;
-        startTimer(SessionTimer::Head, kReadHeadTimeout);
-        sendHandshake();
-    } else {
-        startWriteSession();
-    }
+    m_actions.emplace_back(Kind::Reopen); // a lost line is opened again first
+    m_reported = false;
+    enableOk(false);
+    pause(kReadStartPause, &RadioSession::beginHandshake);
 }
 
 void RadioSession::startWriteSession() {
-    m_state = 0;
+    m_actions.emplace_back(Kind::Reopen);
     m_reported = false;
     m_actions.emplace_back(Kind::Flush);
     enableOk(false);
-    m_position = 0;
-    pause(Step::SessionPause, kWriteSessionPause);
+    pause(kWriteSessionPause, &RadioSession::beginHandshake);
 }
 
-void RadioSession::sendHandshake() {
-    m_state = 1;
+void RadioSession::beginHandshake() {
+    startTimer(SessionTimer::Head, headTimeout());
+    // Whatever arrived before the handshake is no answer to it.
+    m_actions.emplace_back(Kind::Flush);
+    m_held.clear();
+    m_buffer.fill(0);
+    m_position = 0;
     m_expected = 1;
     send(bytesOf({kStx}));
-    pause(Step::HandshakePause, kHandshakePause);
+    m_letter = 0;
+    pause(kHandshakePause, &RadioSession::sendLetter, true);
 }
 
-void RadioSession::OnTimer(SessionTimer timer) {
-    if (m_step == Step::AwaitQuestion || m_step == Step::Ended)
+void RadioSession::sendLetter() {
+    send(QByteArray(1, kWakeWord[m_letter++]));
+    if (m_letter < kWakeWordLength) {
+        pause(kLetterPause, &RadioSession::sendLetter, true);
         return;
-    switch (timer) {
-    case SessionTimer::Try:
-        // No complete answer in time: the exchange is abandoned.
-        if (m_reported)
-            return;
-        stopEverything();
-        finish();
-        m_reported = true;
-        askRetry(Question::TryRetry);
-        return;
-    case SessionTimer::Head:
-        if (m_reported)
-            return;
-        stopEverything();
-        pause(Step::HeadFailPause, kHeadFailPause);
-        return;
-    case SessionTimer::ReTime:
-        enableOk(true);
-        Start();
-        return;
-    case SessionTimer::Pause:
-        break;
     }
+    m_wait = Wait::Handshake;
+    receive(std::exchange(m_held, {}));
+}
 
-    switch (m_step) {
-    case Step::StartPause:
-        beginSession();
-        break;
-    case Step::SessionPause:
-        startTimer(SessionTimer::Head, kWriteHeadTimeout);
-        sendHandshake();
-        break;
-    case Step::HandshakePause:
-        m_letter = 0;
-        [[fallthrough]];
-    case Step::LetterPause:
-        send(QByteArray(1, kWakeWord[m_letter++]));
-        if (m_letter < static_cast<int>(sizeof(kWakeWord)) - 1) {
-            pause(Step::LetterPause, kLetterPause);
-        } else {
-            m_step = Step::AwaitHandshake;
-            receive(std::exchange(m_held, {}));
-        }
-        break;
-    case Step::IdentityPause:
-        send(bytesOf({kStx}));
-        startTimer(SessionTimer::Head, m_mode == Mode::Read ? kReadHeadTimeout : kWriteHeadTimeout);
-        m_step = Step::AwaitIdentity;
-        receive(std::exchange(m_held, {}));
-        break;
-    case Step::WorkerStartPause:
-        startTransfer();
-        break;
-    case Step::WakePause:
-        resumeTransfer();
-        break;
-    case Step::BlockPause:
-        if (m_lineError) {
-            transferFailed();
+void RadioSession::handshakeAnswered() {
+    // A stray byte may come first in the same burst: byte 1 counts as well.
+    // Any other answer is ignored, and the handshake times out.
+    if (m_buffer[0] != kAck && m_buffer[1] != kAck)
+        return;
+    m_expected = kIdentityLength;
+    stopTimer(SessionTimer::Head);
+    pause(kWakePause, &RadioSession::askIdentity, true);
+}
+
+void RadioSession::askIdentity() {
+    send(bytesOf({kStx}));
+    startTimer(SessionTimer::Head, headTimeout());
+    m_wait = Wait::Identity;
+    receive(std::exchange(m_held, {}));
+}
+
+void RadioSession::identityReceived() {
+    stopTimer(SessionTimer::Head);
+    stopTimer(SessionTimer::Try);
+    m_identity.clear();
+    for (int i = 0; i < kIdentityLength; ++i)
+        m_identity += QChar(m_buffer[static_cast<size_t>(i)]);
+    const TMacType* model = m_models.FindByCode(m_identity.mid(1, 4));
+    if (m_mode == Mode::Read) {
+        if (!model) {
+            prompt(Prompt::kInfo, SessionMessage::ModError);
+            end(SessionOutcome::Refused);
             return;
         }
-        if (m_ops[m_opIndex].countsRecord) {
-            ++m_progress;
-            progress();
-        }
-        nextOp();
-        break;
-    case Step::HeadFailPause:
-        m_reported = true;
-        askRetry(Question::HeadRetry);
-        break;
-    case Step::RetryPause:
-        m_progress = 0;
-        progress();
-        if (m_mode == Mode::Read) {
-            enableOk(true);
-            Start();
-        } else {
-            startWriteSession();
-        }
-        break;
-    default:
-        break;
+        m_radioModel = model;
+        pause(kWakePause, &RadioSession::startTransfer);
+        return;
+    }
+    // A write goes ahead for the current model, asks for another model with
+    // the same channel count or an unknown one, and refuses any other.
+    if (model && model->Code == m_currentModel->Code) {
+        pause(kWakePause, &RadioSession::startTransfer);
+    } else if (!model || model->ChannelCount == m_currentModel->ChannelCount) {
+        m_wait = Wait::Question;
+        m_question = Question::Modforce;
+        prompt(Prompt::kYesNo, SessionMessage::Modforce);
+    } else {
+        prompt(Prompt::kInfo, SessionMessage::ModError);
+        end(SessionOutcome::Refused);
     }
 }
 
@@ -172,19 +140,16 @@ void RadioSession::OnTimer(SessionTimer timer) {
 // Receiving: bytes fill the buffer until the expected count is reached.
 
 void RadioSession::Feed(const QByteArray& bytes) {
-    switch (m_step) {
-    case Step::AwaitHandshake:
-    case Step::AwaitIdentity:
-    case Step::AwaitAnswer:
+    switch (m_wait) {
+    case Wait::Handshake:
+    case Wait::Identity:
+    case Wait::Answer:
         receive(bytes);
         break;
-    case Step::StartPause:
-    case Step::SessionPause:
-    case Step::HandshakePause:
-    case Step::LetterPause:
-    case Step::IdentityPause:
-        // The program is busy waking the radio; the bytes are looked at afterwards.
-        m_held += bytes;
+    case Wait::Pause:
+        // While the radio is being woken the bytes are looked at afterwards.
+        if (m_holding)
+            m_held += bytes;
         break;
     default:
         // Nothing is awaited: a half-duplex radio has nothing to say now.
@@ -204,64 +169,18 @@ void RadioSession::receive(const QByteArray& bytes) {
     if (m_expected > 0)
         return;
     m_position = 0;
-    answerComplete();
-}
-
-void RadioSession::answerComplete() {
-    switch (m_step) {
-    case Step::AwaitHandshake:
-        // A stray byte may come first in the same burst: byte 1 counts as well.
-        if (m_buffer[0] == kAck || m_buffer[1] == kAck) {
-            m_state = 2;
-            m_expected = 8;
-            stopTimer(SessionTimer::Head);
-            pause(Step::IdentityPause, kWakePause);
-        }
+    switch (m_wait) {
+    case Wait::Handshake:
+        handshakeAnswered();
         break;
-    case Step::AwaitIdentity:
-        stopTimer(SessionTimer::Head);
-        stopTimer(SessionTimer::Try);
+    case Wait::Identity:
         identityReceived();
         break;
-    case Step::AwaitAnswer:
-        if (m_mode == Mode::Read)
-            pause(Step::WakePause, kWakePause);
-        else
-            resumeTransfer();
+    case Wait::Answer:
+        answered();
         break;
     default:
         break;
-    }
-}
-
-void RadioSession::identityReceived() {
-    m_identity.clear();
-    for (int i = 0; i < 8; ++i)
-        m_identity += QChar(m_buffer[static_cast<size_t>(i)]);
-    const TMacType* model = m_models.FindByCode(m_identity.mid(1, 4));
-    if (m_mode == Mode::Read) {
-        if (!model) {
-            prompt(Prompt::kInfo, SessionMessage::ModError);
-            end(SessionOutcome::Refused);
-            return;
-        }
-        m_radioModel = model;
-        m_state = 0;
-        pause(Step::WorkerStartPause, kWakePause);
-        return;
-    }
-    // A write goes ahead for the current model, asks for another model with
-    // the same channel count or an unknown one, and refuses any other.
-    if (model && model->Code == m_currentModel->Code) {
-        m_state = 0;
-        pause(Step::WorkerStartPause, kWakePause);
-    } else if (!model || model->ChannelCount == m_currentModel->ChannelCount) {
-        m_step = Step::AwaitQuestion;
-        m_question = Question::Modforce;
-        prompt(Prompt::kYesNo, SessionMessage::Modforce);
-    } else {
-        prompt(Prompt::kInfo, SessionMessage::ModError);
-        end(SessionOutcome::Refused);
     }
 }
 
@@ -271,7 +190,6 @@ void RadioSession::identityReceived() {
 
 void RadioSession::startTransfer() {
     m_reported = false;
-    m_lineError = false;
     m_ops.clear();
     m_ops.push_back({Op::Kind::Ack});
     if (m_mode == Mode::Read) {
@@ -315,19 +233,18 @@ void RadioSession::startTransfer() {
 
 void RadioSession::runOp() {
     const Op& op = m_ops[m_opIndex];
-    m_lineError = false;
     switch (op.kind) {
     case Op::Kind::Ack:
         m_expected = 1;
         send(bytesOf({kAck}));
         startTimer(SessionTimer::Try, kTryTimeout); // a silent radio never leaves us waiting
-        m_step = Step::AwaitAnswer;
+        m_wait = Wait::Answer;
         break;
     case Op::Kind::ReadHalf:
         m_expected = kReadAnswerLength;
         send(bytesOf({op.command, high(op.address), low(op.address), kBlockLength}));
         startTimer(SessionTimer::Try, kTryTimeout);
-        m_step = Step::AwaitAnswer;
+        m_wait = Wait::Answer;
         break;
     case Op::Kind::WriteHalf: {
         stopTimer(SessionTimer::Try);
@@ -336,40 +253,42 @@ void RadioSession::runOp() {
         command.append(reinterpret_cast<const char*>(op.data.data()), 8);
         send(command);
         startTimer(SessionTimer::Try, kTryTimeout);
-        m_step = Step::AwaitAnswer;
+        m_wait = Wait::Answer;
         break;
     }
     case Op::Kind::End:
+        // Every record is through. "E" ends the session; its answer is not awaited.
         if (m_mode == Mode::Write) {
             stopTimer(SessionTimer::Try);
             m_progress = m_maximum;
             progress();
         }
-        m_expected = 1;
         send(bytesOf({kEndCommand}));
-        m_step = Step::Draining;
+        m_wait = Wait::Drain;
         m_actions.emplace_back(Kind::Drain);
         break;
     }
 }
 
+// An answer is complete: a read looks at it 5 ms later, a write at once.
+void RadioSession::answered() {
+    if (m_mode == Mode::Read)
+        pause(kWakePause, &RadioSession::resumeTransfer);
+    else
+        resumeTransfer();
+}
+
 void RadioSession::resumeTransfer() {
     const Op& op = m_ops[m_opIndex];
     stopTimer(SessionTimer::Try);
-    if (m_lineError) {
-        transferFailed();
-        return;
-    }
     switch (op.kind) {
     case Op::Kind::Ack:
         if (m_buffer[0] != kAck) {
             transferFailed();
             return;
         }
-        if (op.countsRecord) {
-            ++m_progress;
-            progress();
-        }
+        if (op.countsRecord)
+            advanceProgress();
         nextOp();
         break;
     case Op::Kind::ReadHalf:
@@ -378,11 +297,17 @@ void RadioSession::resumeTransfer() {
         break;
     case Op::Kind::WriteHalf:
         // The answer byte's value is not examined.
-        pause(Step::BlockPause, kBlockPause);
+        pause(kBlockPause, &RadioSession::blockWritten);
         break;
     case Op::Kind::End:
         break;
     }
+}
+
+void RadioSession::blockWritten() {
+    if (m_ops[m_opIndex].countsRecord)
+        advanceProgress();
+    nextOp();
 }
 
 void RadioSession::nextOp() {
@@ -390,49 +315,32 @@ void RadioSession::nextOp() {
     runOp();
 }
 
+void RadioSession::advanceProgress() {
+    ++m_progress;
+    progress();
+}
+
+// ---------------------------------------------------------------------------
+// The two ends. Success is reached only from the drain after "E"; every
+// failure goes through transferFailed, a time-out or a question, and none of
+// them reports ReadOk or WriteOk.
+
 void RadioSession::OnDrained() {
-    if (m_step != Step::Draining)
-        return;
+    if (m_wait == Wait::Drain)
+        succeed();
+}
+
+void RadioSession::succeed() {
+    m_wait = Wait::Nothing;
+    stopTimer(SessionTimer::Try);
     if (m_mode == Mode::Read) {
         m_progress = m_maximum;
         progress();
-    }
-    transferSucceeded();
-}
-
-void RadioSession::transferSucceeded() {
-    if (m_mode == Mode::Read) {
         RecordDecoder decoder(*m_radioModel, *m_bands, m_models);
         for (const auto& [entry, record] : m_records)
             decoder.Decode(entry, record);
         m_result = decoder.Result();
         m_result->fun.Normalise();
-    }
-    finish();
-}
-
-void RadioSession::transferFailed() {
-    stopEverything();
-    if (!m_reported) {
-        m_reported = true;
-        prompt(Prompt::kInfo, SessionMessage::ComError);
-    }
-    finish();
-    end(SessionOutcome::Failed);
-}
-
-// The end of a transfer, also run by the exchange time-out.
-void RadioSession::finish() {
-    m_state = 5;
-    m_step = Step::Idle;
-    const bool complete = m_maximum > 0 && m_progress == m_maximum;
-    if (!complete) {
-        if (m_mode == Mode::Write)
-            enableOk(true);
-        return;
-    }
-    stopTimer(SessionTimer::Try);
-    if (m_mode == Mode::Read) {
         prompt(Prompt::kInfo, SessionMessage::ReadOk);
     } else {
         prompt(Prompt::kInfo, SessionMessage::WriteOk);
@@ -443,65 +351,161 @@ void RadioSession::finish() {
     end(SessionOutcome::Completed);
 }
 
-// ---------------------------------------------------------------------------
-// Line errors, questions and the end.
-
-void RadioSession::OnLineError() {
-    if (m_step == Step::AwaitQuestion || m_step == Step::Ended || m_step == Step::RestartPending)
-        return;
-    const bool waiting = m_step == Step::AwaitAnswer;
-    if (m_mode == Mode::Read) {
-        m_actions.emplace_back(Kind::Flush);
-        if (m_retryOnce) {
-            // The first line error of the dialog restarts the session by itself.
-            m_retryOnce = false;
-            m_reported = true;
-            stopEverything();
-            m_step = Step::RestartPending;
-            startTimer(SessionTimer::ReTime, kReTime);
-            return;
-        }
-        if (waiting) {
-            m_lineError = true;
-            transferFailed();
-            return;
-        }
-        stopEverything();
-        m_step = Step::Idle;
-        startTimer(SessionTimer::Try, kTryTimeout);
-        return;
-    }
+// A wrong acknowledgement, or a line error while an exchange waits: reported once.
+void RadioSession::transferFailed() {
+    stopEverything();
     if (!m_reported) {
         m_reported = true;
         prompt(Prompt::kInfo, SessionMessage::ComError);
     }
-    m_lineError = true;
-    transferFailed();
+    if (m_mode == Mode::Write)
+        enableOk(true);
+    end(SessionOutcome::Failed);
 }
 
+// ---------------------------------------------------------------------------
+// Time-outs.
+
+void RadioSession::OnTimer(SessionTimer timer) {
+    // Nothing times out while a prompt waits, after the end, or once "E" is sent.
+    if (m_wait == Wait::Question || m_wait == Wait::Ended || m_wait == Wait::Drain)
+        return;
+    switch (timer) {
+    case SessionTimer::Try:
+        exchangeTimedOut();
+        break;
+    case SessionTimer::Head:
+        handshakeTimedOut();
+        break;
+    case SessionTimer::ReTime:
+        if (m_wait == Wait::Restart)
+            restart();
+        break;
+    case SessionTimer::Pause:
+        if (m_wait == Wait::Pause) {
+            const Step next = std::exchange(m_next, nullptr);
+            m_wait = Wait::Nothing;
+            (this->*next)();
+        }
+        break;
+    }
+}
+
+// No complete answer within 1500 ms: the exchange is abandoned and the user asked.
+void RadioSession::exchangeTimedOut() {
+    if (m_reported)
+        return;
+    stopEverything();
+    if (m_mode == Mode::Write)
+        enableOk(true);
+    m_reported = true;
+    askRetry(Question::TryRetry);
+}
+
+void RadioSession::retryAfterTimeout() {
+    m_progress = 0;
+    progress();
+    if (m_mode == Mode::Read) {
+        enableOk(true);
+        Start();
+    } else {
+        startWriteSession();
+    }
+}
+
+// No answer to the handshake or no identity: the user is asked 2500 ms later.
+void RadioSession::handshakeTimedOut() {
+    if (m_reported)
+        return;
+    stopEverything();
+    pause(kHeadFailPause, &RadioSession::reportNoRadio);
+}
+
+void RadioSession::reportNoRadio() {
+    m_reported = true;
+    askRetry(Question::HeadRetry);
+}
+
+// ---------------------------------------------------------------------------
+// Line errors. Once "E" is sent every record is through: a line lost then is
+// no failure. Before that, a read restarts by itself after its first line
+// error and reports later ones; a write reports every one at once.
+
+void RadioSession::OnLineError() {
+    switch (m_wait) {
+    case Wait::Question:
+    case Wait::Ended:
+    case Wait::Restart:
+    case Wait::Drain:
+        return;
+    default:
+        break;
+    }
+    if (m_mode == Mode::Read)
+        readLineError();
+    else
+        transferFailed();
+}
+
+void RadioSession::readLineError() {
+    const bool waiting = m_wait == Wait::Answer;
+    m_actions.emplace_back(Kind::Flush);
+    if (m_retryOnce) {
+        m_retryOnce = false;
+        m_reported = true;
+        stopEverything();
+        m_wait = Wait::Restart;
+        startTimer(SessionTimer::ReTime, kReTime);
+        return;
+    }
+    if (waiting) {
+        transferFailed();
+        return;
+    }
+    // Reported by the exchange time-out, unless something was reported already.
+    stopEverything();
+    startTimer(SessionTimer::Try, kTryTimeout);
+}
+
+void RadioSession::restart() {
+    m_wait = Wait::Nothing;
+    enableOk(true);
+    Start();
+}
+
+void RadioSession::OnPortFailed() {
+    if (m_wait == Wait::Ended)
+        return;
+    stopEverything();
+    m_reported = true; // the driver has shown why the port cannot be opened
+    enableOk(true);
+    end(SessionOutcome::Failed);
+}
+
+// ---------------------------------------------------------------------------
+// Questions and the end.
+
 void RadioSession::askRetry(Question question) {
-    m_step = Step::AwaitQuestion;
+    m_wait = Wait::Question;
     m_question = question;
     prompt(Prompt::kRetryCancel, SessionMessage::ComError);
 }
 
 void RadioSession::Answer(int result) {
-    if (m_step != Step::AwaitQuestion)
+    if (m_wait != Wait::Question)
         return;
     const Question question = std::exchange(m_question, Question::None);
-    m_step = Step::Idle;
+    m_wait = Wait::Nothing;
     switch (question) {
     case Question::Modforce:
-        if (result == Prompt::kYes) {
-            m_state = 0;
-            pause(Step::WorkerStartPause, kWakePause);
-        } else {
+        if (result == Prompt::kYes)
+            pause(kWakePause, &RadioSession::startTransfer);
+        else
             end(SessionOutcome::Refused);
-        }
         break;
     case Question::TryRetry:
         if (result == Prompt::kRetry) {
-            pause(Step::RetryPause, kRetryPause);
+            pause(kRetryPause, &RadioSession::retryAfterTimeout);
         } else {
             enableOk(true);
             end(SessionOutcome::Failed);
@@ -520,7 +524,7 @@ void RadioSession::Answer(int result) {
 }
 
 void RadioSession::Cancel() {
-    if (m_step == Step::Ended)
+    if (m_wait == Wait::Ended)
         return;
     stopEverything();
     m_question = Question::None;
@@ -528,7 +532,7 @@ void RadioSession::Cancel() {
 }
 
 void RadioSession::end(SessionOutcome outcome) {
-    m_step = Step::Ended;
+    m_wait = Wait::Ended;
     SessionAction a(Kind::Ended);
     a.outcome = outcome;
     m_actions.push_back(a);
@@ -539,7 +543,8 @@ void RadioSession::stopEverything() {
          {SessionTimer::Pause, SessionTimer::Try, SessionTimer::Head, SessionTimer::ReTime})
         stopTimer(t);
     m_held.clear();
-    m_step = Step::Idle;
+    m_next = nullptr;
+    m_wait = Wait::Nothing;
 }
 
 // ---------------------------------------------------------------------------
@@ -564,8 +569,10 @@ void RadioSession::stopTimer(SessionTimer timer) {
     m_actions.push_back(a);
 }
 
-void RadioSession::pause(Step step, ms duration) {
-    m_step = step;
+void RadioSession::pause(ms duration, Step next, bool hold) {
+    m_wait = Wait::Pause;
+    m_next = next;
+    m_holding = hold;
     startTimer(SessionTimer::Pause, duration);
 }
 
@@ -587,4 +594,8 @@ void RadioSession::enableOk(bool enabled) {
     SessionAction a(Kind::EnableOk);
     a.value = enabled ? 1 : 0;
     m_actions.push_back(a);
+}
+
+RadioSession::ms RadioSession::headTimeout() const {
+    return m_mode == Mode::Read ? kReadHeadTimeout : kWriteHeadTimeout;
 }

@@ -75,6 +75,8 @@ class RadioSession {
     void OnLineError();
     /** After a Drain: no byte waits to be sent any more. */
     void OnDrained();
+    /** After a Reopen: the port cannot be opened; the driver has said why. */
+    void OnPortFailed();
     /** The answer to the last yes/no or retry/cancel prompt. */
     void Answer(int result);
     /** The user closed the session: everything stops at once. */
@@ -83,35 +85,26 @@ class RadioSession {
     /** The actions gathered since the last call, in order. */
     std::vector<SessionAction> TakeActions();
 
-    /** 1 handshake, 2 identity, 0 transfer, 5 finished. */
-    int State() const { return m_state; }
     /** The eight identity characters of the radio, once received. */
     const QString& Identity() const { return m_identity; }
     /** A completed read: the radio's codeplug with its settings range-checked. */
     const std::optional<Codeplug>& ReadResult() const { return m_result; }
 
   private:
-    enum class Step {
-        Idle,
-        StartPause,
-        SessionPause,
-        HandshakePause,
-        LetterPause,
-        AwaitHandshake,
-        IdentityPause,
-        AwaitIdentity,
-        WorkerStartPause,
-        AwaitAnswer,
-        WakePause,
-        BlockPause,
-        Draining,
-        HeadFailPause,
-        RetryPause,
-        AwaitQuestion,
-        RestartPending,
+    /** What the session waits for now. */
+    enum class Wait {
+        Nothing,   // not started, or stopped after a line error
+        Pause,     // a fixed pause, after which m_next runs
+        Handshake, // the radio's 0x06 after the wake-up word
+        Identity,  // the radio's eight identity characters
+        Answer,    // the answer to a command of the transfer
+        Drain,     // "E" is sent: the transfer is complete once it has left
+        Question,  // the user's answer to a prompt
+        Restart,   // a read's automatic restart after its first line error
         Ended,
     };
     enum class Question { None, Modforce, TryRetry, HeadRetry };
+    using Step = void (RadioSession::*)();
     struct Op {
         enum class Kind { Ack, ReadHalf, WriteHalf, End } kind;
         int address = 0;
@@ -122,22 +115,32 @@ class RadioSession {
         bool countsRecord = false; // the record is complete after this op
     };
 
-    // Session start and handshake.
-    void beginSession();
+    // Start and handshake.
     void startWriteSession();
-    void sendHandshake();
+    void beginHandshake();
+    void sendLetter();
+    void askIdentity();
     void receive(const QByteArray& bytes);
-    void answerComplete();
+    void handshakeAnswered();
     void identityReceived();
     // The transfer.
     void startTransfer();
     void runOp();
+    void answered();
     void resumeTransfer();
+    void blockWritten();
     void nextOp();
+    void advanceProgress();
+    // The two ends: they never meet.
+    void succeed();
     void transferFailed();
-    void transferSucceeded();
-    void finish();
-    // Failures.
+    // Time-outs, line errors and questions.
+    void exchangeTimedOut();
+    void handshakeTimedOut();
+    void reportNoRadio();
+    void retryAfterTimeout();
+    void restart();
+    void readLineError();
     void askRetry(Question question);
     void end(SessionOutcome outcome);
     void stopEverything();
@@ -145,10 +148,12 @@ class RadioSession {
     void send(const QByteArray& bytes);
     void startTimer(SessionTimer timer, ms duration);
     void stopTimer(SessionTimer timer);
-    void pause(Step step, ms duration);
+    /** A fixed pause, then next; bytes arriving meanwhile are kept for later when hold is set. */
+    void pause(ms duration, Step next, bool hold = false);
     void prompt(int kind, SessionMessage message);
     void progress();
     void enableOk(bool enabled);
+    ms headTimeout() const;
 
     Mode m_mode;
     const TMacList& m_models;
@@ -159,16 +164,16 @@ class RadioSession {
     std::vector<Op> m_ops;
     size_t m_opIndex = 0;
 
-    Step m_step = Step::Idle;
+    Wait m_wait = Wait::Nothing;
+    Step m_next = nullptr;
+    bool m_holding = false;
     Question m_question = Question::None;
-    int m_state = 0;
     int m_letter = 0;
     std::array<std::uint8_t, kBufferSize> m_buffer{};
     int m_position = 0;
     int m_expected = 0;
     QByteArray m_held;
     bool m_reported = false;
-    bool m_lineError = false;
     bool m_retryOnce = true;
     int m_progress = 0;
     int m_maximum = 0;

@@ -24,6 +24,7 @@ enum class SessionOutcome {
 /** One thing a session asks its driver to do, in order. */
 struct SessionAction {
     enum class Kind {
+        Reopen,     // the port must be open: open it again if the line was lost (else OnPortFailed)
         Send,       // bytes: write them to the port
         Flush,      // discard bytes received and not yet sent
         StartTimer, // timer, ms: (re)start a single-shot timer

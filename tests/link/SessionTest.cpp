@@ -302,18 +302,105 @@ TEST_F(SessionTest, RetryAfterSilenceStartsAgainFromTheHandshake) {
     EXPECT_TRUE(line.OkEnabled());
 }
 
-TEST_F(SessionTest, AReadRestartsByItselfAfterTheFirstLineError) {
-    // The radio drops the line once; the restart finds it gone for good.
+TEST_F(SessionTest, AReadRestartsByItselfAfterTheFirstLineErrorAndOpensThePortAgain) {
+    // The radio drops the line once, like a cable pulled out.
     SimulatedRadio radio("8524", faults(-1, -1, 3, 0, false));
+    radio.Image() = imageOf(codeplug);
     RadioSession session(ctx.models(), ctx.bands());
     VirtualLine line(session, radio, prompter);
     line.Start();
-    // The first line error restarts silently after 500 ms; the second is reported,
-    // and the time-out after it asks whether to retry.
+    // The restart finds the port gone for good: the driver says why, and the
+    // session ends without a prompt of its own, ready for OK again.
     EXPECT_EQ(line.AllSent().count("PROGRAM"), 1);
-    EXPECT_GE(line.SentLog().size(), 1u);
-    EXPECT_EQ(asked(prompter), QStringList({"ComError/22"}));
+    EXPECT_EQ(asked(prompter), QStringList());
     EXPECT_EQ(line.Outcome(), SessionOutcome::Failed);
+    EXPECT_TRUE(line.OkEnabled());
+    EXPECT_FALSE(session.ReadResult());
+}
+
+TEST_F(SessionTest, ACablePluggedInAgainIsReadOnTheRestart) {
+    SimulatedRadio radio("8524", faults(-1, -1, 3, 0, false));
+    radio.Image() = imageOf(codeplug);
+    RadioSession session(ctx.models(), ctx.bands());
+    VirtualLine line(session, radio, prompter);
+    line.PlugInAgainAfterHangup();
+    line.Start();
+    EXPECT_EQ(line.Reopens(), 1);
+    EXPECT_EQ(line.AllSent().count("PROGRAM"), 2);
+    EXPECT_EQ(line.Outcome(), SessionOutcome::Completed);
+    EXPECT_EQ(asked(prompter), QStringList({"ReadOk/1"}));
+    ASSERT_TRUE(session.ReadResult());
+    EXPECT_EQ(session.ReadResult()->channels, codeplug.channels);
+}
+
+// The line drops as the bar fills, once "E" has gone: the transfer is complete.
+TEST_F(SessionTest, ALineLostAfterTheEndIsNoFailure) {
+    for (const auto mode : {RadioSession::Mode::Read, RadioSession::Mode::Write}) {
+        SimulatedRadio::Faults f;
+        f.hangupAt = SimulatedRadio::Stage::End;
+        SimulatedRadio radio("8524", f);
+        radio.Image() = imageOf(codeplug);
+        std::optional<RadioSession> session;
+        if (mode == RadioSession::Mode::Read)
+            session.emplace(ctx.models(), ctx.bands());
+        else
+            session.emplace(ctx.models(), *codeplug.model, recordsOf(codeplug));
+        ScriptedPrompter p;
+        VirtualLine line(*session, radio, p);
+        line.Start();
+        line.Run(); // nothing else may follow
+        EXPECT_EQ(line.Outcome(), SessionOutcome::Completed);
+        EXPECT_EQ(asked(p), QStringList(mode == RadioSession::Mode::Read ? "ReadOk/1"
+                                                                         : "WriteOk/1"));
+        EXPECT_EQ(mode == RadioSession::Mode::Read, session->ReadResult().has_value());
+    }
+}
+
+// Whatever arrives before the handshake's first 0x02 is no answer to it.
+TEST_F(SessionTest, BytesBeforeTheHandshakeAreDropped) {
+    for (const auto mode : {RadioSession::Mode::Read, RadioSession::Mode::Write}) {
+        SimulatedRadio radio("8524");
+        radio.Image() = imageOf(codeplug);
+        std::optional<RadioSession> session;
+        if (mode == RadioSession::Mode::Read)
+            session.emplace(ctx.models(), ctx.bands());
+        else
+            session.emplace(ctx.models(), *codeplug.model, recordsOf(codeplug));
+        ScriptedPrompter p;
+        VirtualLine line(*session, radio, p);
+        line.Inject(QByteArray::fromHex("55 55"));   // waiting in the port since before OK
+        line.InjectAt(QByteArray::fromHex("06"), 300'000); // during the pause after OK
+        line.InjectAt(QByteArray::fromHex("06"), 480'000); // a write's 50 ms before the handshake
+        line.Start();
+        EXPECT_EQ(line.Outcome(), SessionOutcome::Completed);
+        EXPECT_EQ(session->Identity(), "P8524V10");
+        EXPECT_EQ(asked(p), QStringList(mode == RadioSession::Mode::Read ? "ReadOk/1"
+                                                                         : "WriteOk/1"));
+        // The port is flushed the moment the handshake begins.
+        ASSERT_FALSE(line.SentLog().empty());
+        const long long handshake = line.SentLog().front().at;
+        EXPECT_NE(std::find(line.Flushes().begin(), line.Flushes().end(), handshake),
+                  line.Flushes().end());
+    }
+}
+
+TEST_F(SessionTest, EveryRestartFlushesBeforeItsHandshake) {
+    SimulatedRadio::Faults silent;
+    silent.silentAt = SimulatedRadio::Stage::Handshake;
+    SimulatedRadio radio("8524", silent);
+    RadioSession session(ctx.models(), ctx.bands());
+    prompter.Enqueue(Prompt::kRetry);
+    prompter.Enqueue(Prompt::kCancel);
+    VirtualLine line(session, radio, prompter);
+    line.Start();
+    std::vector<long long> handshakes; // a silent radio is never asked for its identity
+    for (const auto& sent : line.SentLog())
+        if (sent.bytes == QByteArray(1, '\x02'))
+            handshakes.push_back(sent.at);
+    ASSERT_EQ(handshakes.size(), 2u);
+    for (long long at : handshakes)
+        EXPECT_NE(std::find(line.Flushes().begin(), line.Flushes().end(), at),
+                  line.Flushes().end());
 }
 
 TEST_F(SessionTest, CancelStopsEverythingAtOnce) {

@@ -22,6 +22,19 @@ class VirtualLine {
 
     void SetPaced(bool paced) { m_paced = paced; }
 
+    /** Bytes that came in before the session listens: they wait in the port's buffer. */
+    void Inject(const QByteArray& bytes) { m_portBuffer += bytes; }
+    /** Bytes from elsewhere on the line that arrive at the program at a given time (µs). */
+    void InjectAt(const QByteArray& bytes, long long at) {
+        m_deliveries.push_back({at, bytes, false, false});
+    }
+    /** After the radio drops the line, the cable is plugged in again before the next open. */
+    void PlugInAgainAfterHangup() { m_replug = true; }
+    /** How often the port was opened again after the line was lost. */
+    int Reopens() const { return m_reopens; }
+    /** When the program flushed the port (µs since start). */
+    const std::vector<long long>& Flushes() const { return m_flushes; }
+
     /** Presses OK and runs until the session ends or nothing is left to happen. */
     void Start() {
         m_outcome.reset();
@@ -97,17 +110,39 @@ class VirtualLine {
 
     void apply() {
         for (auto actions = m_session.TakeActions(); !actions.empty();
-             actions = m_session.TakeActions())
+             actions = m_session.TakeActions()) {
             for (const SessionAction& a : actions)
                 applyOne(a);
+            // As the driver does, a port that cannot be opened is reported after the batch.
+            if (std::exchange(m_portFailed, false))
+                m_session.OnPortFailed();
+        }
+    }
+
+    /** Bytes reach the program: together with any still waiting in the port's buffer. */
+    void arrive(const QByteArray& bytes) {
+        m_portBuffer += bytes;
+        m_session.Feed(std::exchange(m_portBuffer, {}));
     }
 
     void applyOne(const SessionAction& a) {
         using Kind = SessionAction::Kind;
         switch (a.kind) {
+        case Kind::Reopen:
+            if (m_portOpen)
+                break;
+            if (m_replug) {
+                ++m_reopens;
+                m_radio.Replug();
+                m_hungUp = false;
+                m_portOpen = true;
+            } else {
+                m_portFailed = true;
+            }
+            break;
         case Kind::Send:
             m_sent.push_back({m_now - m_startedAt, a.bytes});
-            if (m_hungUp) {
+            if (m_hungUp || !m_portOpen) {
                 m_deliveries.push_back({m_now, {}, true, false});
                 break;
             }
@@ -143,6 +178,9 @@ class VirtualLine {
             m_outcome = a.outcome;
             break;
         case Kind::Flush:
+            // What arrived and was not taken is gone.
+            m_flushes.push_back(m_now - m_startedAt);
+            m_portBuffer.clear();
             break;
         }
     }
@@ -159,11 +197,12 @@ class VirtualLine {
                 if (d.bytes.isEmpty() && d.due == m_drainDue)
                     m_session.OnDrained();
                 else
-                    m_session.Feed(d.bytes);
+                    arrive(d.bytes);
             } else {
                 const SimulatedRadio::Reply reply = m_radio.Receive(d.bytes);
                 if (reply.hangup) {
                     m_hungUp = true;
+                    m_portOpen = false; // the driver closes a port whose line is lost
                     m_deliveries.push_back({m_now, {}, true, false});
                 } else if (!reply.bytes.isEmpty()) {
                     m_lineFree = std::max(m_lineFree, m_now) +
@@ -184,6 +223,12 @@ class VirtualLine {
     long long m_lineFree = 0;
     long long m_drainDue = -1;
     bool m_hungUp = false;
+    bool m_portOpen = true;
+    bool m_portFailed = false;
+    bool m_replug = false;
+    int m_reopens = 0;
+    QByteArray m_portBuffer;
+    std::vector<long long> m_flushes;
     bool m_okEnabled = true;
     std::map<SessionTimer, long long> m_timers;
     std::vector<Delivery> m_deliveries;

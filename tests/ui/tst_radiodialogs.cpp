@@ -50,9 +50,10 @@ class RadioDialogsTest : public QObject {
     Q_OBJECT
 
     struct Program {
-        explicit Program(const Simulator& sim) {
+        explicit Program(const Simulator& sim, const QString& port = {}) {
+            const QString device = port.isEmpty() ? sim.Device() : port;
             home.write("SysInfo.Ini",
-                       "[SysInfo]\nCom=COM9\n[Ports]\nCOM9=" + sim.Device().toLocal8Bit() + "\n");
+                       "[SysInfo]\nCom=COM9\n[Ports]\nCOM9=" + device.toLocal8Bit() + "\n");
             ctx = std::make_unique<AppContext>(home.path());
             window = std::make_unique<TfMainFrm>(*ctx, prompter, dialogs);
             window->show();
@@ -130,7 +131,7 @@ class RadioDialogsTest : public QObject {
         Program p(radio);
         ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 5, Col::ColRx, "455");
         const Codeplug before = p.window->Document().Capture();
-        const QString text = SessionDriver::TextOf(p.ctx->texts(), f.message);
+        const QString text = MessageText(p.ctx->texts(), f.message);
         bool activeAtPrompt = true;
         WhenModal([&](QWidget* modal) {
             modal->findChild<QPushButton*>("btnOk")->click();
@@ -183,6 +184,20 @@ class RadioDialogsTest : public QObject {
         QCOMPARE(p.ctx->message().Line1, QString("QX7 TEST"));
         QCOMPARE(p.window->Document().FileName(), QString());
         QCOMPARE(p.window->windowTitle(), QString("QX7"));
+    }
+
+    void aCablePluggedInAgainIsReadByTheRestart() {
+        TempHome files;
+        files.write("radio.dat", codeplugFile(AppContext(files.path())));
+        const QString link = files.file("radio");
+        Simulator sim({"--image", files.file("radio.dat"), "--hangup-after", "3", "--replug",
+                       "--link", link});
+        Program p(sim, link);
+        p.run(20, [&p] { return p.asked(p.ctx->texts().ReadOk); });
+        QVERIFY(p.asked(p.ctx->texts().ReadOk));
+        QVERIFY(!p.asked(p.ctx->texts().ComError));
+        QVERIFY(!p.asked(p.ctx->texts().LPortError));
+        QCOMPARE(p.window->Store().CellText(3, Col::ColRx), QString("462.56250"));
     }
 
     void aWriteMatchesTheSavedFileRecordForRecord() {
