@@ -16,6 +16,9 @@ ChannelTableModel::ChannelTableModel(AppContext& ctx, ChannelStore& store, Promp
         m_rows = m_store.RowCount();
         endResetModel();
     });
+    connect(&m_store, &ChannelStore::rowsChanged, this, [this](int first, int last) {
+        emit dataChanged(index(first - 1, 0), index(last - 1, ChannelStore::kColumns - 1));
+    });
     connect(&m_store, &ChannelStore::rowChanged, this, [this](int row) {
         emit dataChanged(index(row - 1, 0), index(row - 1, ChannelStore::kColumns - 1));
     });

@@ -1,10 +1,35 @@
 #include "DialogParts.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+/** Takes every Enter that reaches the dialog; a focused button is pressed by it. */
+class EnterFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            button && button->window() == watched)
+            button->click();
+        return true;
+    }
+};
+
+} // namespace
 
 namespace DialogParts {
 
@@ -40,6 +65,14 @@ QHBoxLayout* OkCancel(QDialog* dialog, QPushButton** ok) {
     row->addWidget(*ok);
     row->addWidget(cancel);
     return row;
+}
+
+void EnterCommitsOnly(QDialog* dialog) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        button->setDefault(false);
+        button->setAutoDefault(false);
+    }
+    dialog->installEventFilter(new EnterFilter(dialog));
 }
 
 } // namespace DialogParts

@@ -19,5 +19,11 @@ QComboBox* FixedList(const char* name, const QStringList& items, QWidget* parent
 QLabel* Label(const char* name, const char* text, QWidget* parent);
 /** "&Ok" (btnOk) and "&Cancel" (btnCancel) at the right; cancel rejects the dialog. */
 QHBoxLayout* OkCancel(QDialog* dialog, QPushButton** ok);
+/**
+ * For a dialog whose every field takes effect at once: Enter commits the field
+ * and nothing else. No button is the default; Enter presses only a button that
+ * has the focus. Call once every button exists.
+ */
+void EnterCommitsOnly(QDialog* dialog);
 
 } // namespace DialogParts

@@ -10,6 +10,12 @@ QWidget* FrequencyDelegate::createEditor(QWidget* parent, const QStyleOptionView
     return editor;
 }
 
+void FrequencyDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
+    if (editor == m_editor)
+        m_editor.clear(); // closed by the view: nothing left to finish
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
 void FrequencyDelegate::Finish() {
     if (QWidget* editor = m_editor.data()) {
         emit commitData(editor);

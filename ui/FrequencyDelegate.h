@@ -11,6 +11,7 @@ class FrequencyDelegate : public QStyledItemDelegate {
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
     /** Commits and closes the open editor, if any. */
     void Finish();
 

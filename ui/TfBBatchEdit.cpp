@@ -106,6 +106,7 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    DialogParts::EnterCommitsOnly(this);
     PickTone = [] { return QString(); };
     connect(ok, &QPushButton::clicked, this, &TfBBatchEdit::Ok);
     connect(m_rOne, &QRadioButton::toggled, range, &QWidget::setEnabled);
@@ -113,7 +114,7 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
         connect(edit, &FrequencyEdit::committed, this,
                 [edit] { edit->SetText(SnappedText(edit->text())); });
     for (ToneComboBox* tone : {m_settings->Decode(), m_settings->Encode()})
-        connect(tone, &ToneComboBox::doubleClicked, this, [this, tone] {
+        connect(tone, &ToneComboBox::pickRequested, this, [this, tone] {
             if (const QString picked = PickTone(); !picked.isEmpty())
                 tone->Enter(picked);
         });

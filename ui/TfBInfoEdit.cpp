@@ -58,6 +58,7 @@ TfBInfoEdit::TfBInfoEdit(AppContext& ctx, ChannelStore& store, Prompter& prompte
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    DialogParts::EnterCommitsOnly(this);
     PickTone = [] { return QString(); };
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_sexd, &QSpinBox::valueChanged, this, [this] { loadChannel(); });
@@ -65,7 +66,7 @@ TfBInfoEdit::TfBInfoEdit(AppContext& ctx, ChannelStore& store, Prompter& prompte
     connect(m_eSend, &FrequencyEdit::committed, this, &TfBInfoEdit::txChanged);
     connect(m_settings, &ChannelSettingsControls::changed, this, [this] { writeBack(); });
     for (ToneComboBox* tone : {m_settings->Decode(), m_settings->Encode()})
-        connect(tone, &ToneComboBox::doubleClicked, this, [this, tone] {
+        connect(tone, &ToneComboBox::pickRequested, this, [this, tone] {
             if (const QString picked = PickTone(); !picked.isEmpty())
                 tone->Enter(picked);
         });

@@ -123,14 +123,12 @@ QComboBox* TfChInfo::makeToneEditor(const char* name) {
     combo->hide();
     combo->installEventFilter(this);
     combo->lineEdit()->installEventFilter(this);
-    // Every change reaches the cell at once, normalised; the editor shows what was typed.
-    connect(combo, &QComboBox::editTextChanged, this, [this, combo] { commitEditor(combo); });
-    connect(combo, &ToneComboBox::doubleClicked, this, [this, combo] {
-        const QString tone = PickTone();
-        if (tone.isEmpty())
-            return;
-        m_store.SetCellText(m_row, m_col, tone);
-        combo->setEditText(tone); // commits once more and marks the codeplug changed
+    // A tone reaches the cell when it is picked or the typing is confirmed
+    // (Enter, an arrow key, leaving the editor); Esc throws the typing away.
+    connect(combo, &ToneComboBox::committed, this, [this, combo] { commitEditor(combo); });
+    connect(combo, &ToneComboBox::pickRequested, this, [this, combo] {
+        if (const QString tone = PickTone(); !tone.isEmpty())
+            combo->Enter(tone); // commits it and marks the codeplug changed
     });
     return combo;
 }
@@ -140,7 +138,8 @@ QComboBox* TfChInfo::makeListEditor(const char* name, const QStringList& list) {
     combo->setMaxVisibleItems(20);
     combo->hide();
     combo->installEventFilter(this);
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { commitEditor(combo); });
+    // Only an item the user picks reaches the cell.
+    connect(combo, &QComboBox::activated, this, [this, combo] { commitEditor(combo); });
     return combo;
 }
 
@@ -239,42 +238,109 @@ void TfChInfo::ShowCellEditor() {
         break;
     }
     const QRect cell = m_grid->visualRect(m_model->index(row - 1, col - 1));
-    const QSignalBlocker block(editor);
-    editor->setGeometry(cell.left() + kEditorOffset, cell.top() + kEditorOffset,
-                        m_grid->columnWidth(col - 1), editor->sizeHint().height());
-    if (editor->isEditable()) {
-        editor->setEditText(m_store.CellText(row, col));
-    } else {
-        if (editor == m_cbHave)
-            editor->setCurrentText(m_store.CellText(row, col));
-        editor->setCurrentIndex(std::max(0, m_store.CellValue(row, col).toInt()));
+    {
+        // The editor starts at the cell's own value, never where it was left.
+        const QSignalBlocker block(editor);
+        editor->setGeometry(cell.left() + kEditorOffset, cell.top() + kEditorOffset,
+                            m_grid->columnWidth(col - 1), editor->sizeHint().height());
+        if (editor->isEditable()) {
+            const QString text = m_store.CellText(row, col);
+            editor->setCurrentIndex(editor->findText(text, Qt::MatchExactly));
+            editor->setEditText(text);
+            editor->lineEdit()->setModified(false);
+        } else {
+            editor->setCurrentIndex(std::max(0, m_store.CellValue(row, col).toInt()));
+        }
     }
+    m_openEditor = editor;
+    m_editRow = row;
+    m_editCol = col;
     editor->show();
     editor->raise();
     editor->setFocus();
 }
 
 void TfChInfo::commitEditor(QComboBox* editor) {
-    if (m_ctx.all().Refreshing || !editor->isVisible() || m_row < 1 || m_row > m_store.RowCount())
+    if (m_ctx.all().Refreshing || editor != m_openEditor || m_editRow < 1 ||
+        m_editRow > m_store.RowCount())
         return;
     if (editor->isEditable())
-        ChannelEditing::CommitTone(m_ctx, m_store, m_row, m_col, editor->currentText());
+        ChannelEditing::CommitTone(m_ctx, m_store, m_editRow, m_editCol, editor->currentText());
     else
-        ChannelEditing::CommitItem(m_ctx, m_store, m_row, m_col, editor->currentIndex());
+        ChannelEditing::CommitItem(m_ctx, m_store, m_editRow, m_editCol, editor->currentIndex());
+}
+
+void TfChInfo::closeEditor(bool keepTyping) {
+    QComboBox* editor = m_openEditor;
+    if (!editor)
+        return;
+    if (auto* tone = qobject_cast<ToneComboBox*>(editor)) {
+        if (keepTyping)
+            tone->Confirm();
+        tone->lineEdit()->setModified(false);
+    }
+    m_openEditor = nullptr;
+    // Hiding a focused editor would pass the focus on like a Tab key: keep it in the grid.
+    if (editor->isAncestorOf(QApplication::focusWidget()) || editor->hasFocus())
+        m_grid->setFocus();
+    editor->hide();
 }
 
 void TfChInfo::hideEditors() {
-    for (QComboBox* c : {m_cbQT, m_cbDQT, m_cbfsgl, m_cbkz, m_cbHave}) {
-        // Hiding a focused editor would pass the focus on like a Tab key: keep it in the grid.
-        if (c->isAncestorOf(QApplication::focusWidget()) || c->hasFocus())
-            m_grid->setFocus();
+    closeEditor(true);
+    for (QComboBox* c : {m_cbQT, m_cbDQT, m_cbfsgl, m_cbkz, m_cbHave})
         c->hide();
-    }
 }
 
 void TfChInfo::EndEditing() {
     m_delegate->Finish();
     hideEditors();
+}
+
+void TfChInfo::moveFromEditor(const QKeyEvent* key) {
+    const QModelIndex before = m_grid->currentIndex();
+    closeEditor(true);
+    m_grid->setFocus();
+    QKeyEvent move(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::AltModifier);
+    QCoreApplication::sendEvent(m_grid, &move);
+    if (m_grid->currentIndex() == before)
+        ShowCellEditor(); // at the edge of the grid the editor stays where it is
+}
+
+bool TfChInfo::editorKey(QComboBox* combo, const QKeyEvent* key) {
+    if (combo->view()->isVisible())
+        return false; // the open list takes its keys: there the arrows choose
+    const bool tone = combo->isEditable();
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        closeEditor(true);
+        m_grid->setFocus();
+        return true;
+    case Qt::Key_Escape:
+        closeEditor(false);
+        m_grid->setFocus();
+        return true;
+    case Qt::Key_Down:
+        if (key->modifiers() & Qt::AltModifier)
+            return false; // opens the list, or for a tone the picker
+        [[fallthrough]];
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        moveFromEditor(key);
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (tone)
+            return false; // the cursor moves in the typed text
+        moveFromEditor(key);
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool TfChInfo::eventFilter(QObject* watched, QEvent* event) {
@@ -285,19 +351,17 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusOut:
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+        if (combo == m_openEditor &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
             !combo->view()->isVisible() && !combo->hasFocus())
-            combo->hide();
+            closeEditor(true);
         break;
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            combo->hide();
-            m_grid->setFocus();
+    case QEvent::Wheel:
+        return true; // turning the wheel over an editor changes nothing
+    case QEvent::KeyPress:
+        if (editorKey(combo, static_cast<QKeyEvent*>(event)))
             return true;
-        }
         break;
-    }
     default:
         break;
     }

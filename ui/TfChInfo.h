@@ -10,6 +10,7 @@ class ChannelTableModel;
 class FrequencyDelegate;
 class Prompter;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QTableView;
@@ -59,7 +60,12 @@ class TfChInfo : public QWidget {
     void applyColumns();
     void onPressed(int row, int col);
     void commitEditor(QComboBox* editor);
+    /** Closes the open editor; keepTyping commits what was typed into a tone editor. */
+    void closeEditor(bool keepTyping);
     void hideEditors();
+    /** An arrow or page key in an editor: the grid moves, the editor follows. */
+    void moveFromEditor(const QKeyEvent* key);
+    bool editorKey(QComboBox* combo, const QKeyEvent* key);
     QStringList items(const QComboBox* combo) const;
 
     AppContext& m_ctx;
@@ -77,4 +83,8 @@ class TfChInfo : public QWidget {
     QListWidget* m_columnList;
     int m_row = 1;
     int m_col = 1;
+    /** The editor placed over a cell, and that cell: it commits there, wherever the grid moved. */
+    QComboBox* m_openEditor = nullptr;
+    int m_editRow = 0;
+    int m_editCol = 0;
 };

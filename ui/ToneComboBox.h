@@ -4,8 +4,8 @@
 
 /**
  * A tone combo box: the tone list with the None text first (only that entry
- * is translated), free text allowed without completion, and a double-click
- * that asks for the tone picker.
+ * is translated), free text allowed without completion. A double-click, F4
+ * or Alt+Down asks for the tone picker.
  */
 class ToneComboBox : public QComboBox {
     Q_OBJECT
@@ -21,9 +21,12 @@ class ToneComboBox : public QComboBox {
     bool IsNone() const { return currentIndex() == 0 && currentText() == itemText(0); }
     /** Sets a tone text and commits it as if the user had entered it. */
     void Enter(const QString& text);
+    /** Commits what was typed, if anything was. */
+    void Confirm();
 
   signals:
-    void doubleClicked();
+    /** A double-click, F4 or Alt+Down: the user wants the tone picker. */
+    void pickRequested();
     /** An entry was picked or a typed text confirmed; the text is normalised by then. */
     void committed();
 

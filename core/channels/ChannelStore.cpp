@@ -1,6 +1,7 @@
 #include "ChannelStore.h"
 
 #include <stdexcept>
+#include <utility>
 
 QString FormatFrequency(double mhz) {
     return QString::number(mhz, 'f', 5);
@@ -67,7 +68,7 @@ void ChannelStore::RelabelCells(const QString& noneText, const QStringList& powe
                 cell(row, col).text = items[i];
         }
     }
-    m_pendingReset = true;
+    allChanged();
     EndUpdate();
 }
 
@@ -80,12 +81,13 @@ void ChannelStore::ResetRows(int count) {
             r.cells[ColChannel].value.clear();
             r.txEditable = false;
         }
+        allChanged();
     } else {
         m_rows.assign(static_cast<size_t>(std::max(count, 0)), Row{});
         for (int row = 1; row <= count; ++row)
             cell(row, ColChannel).text = QString::number(row);
+        m_pendingReset = true;
     }
-    m_pendingReset = true;
     EndUpdate();
 }
 
@@ -166,7 +168,7 @@ void ChannelStore::SetAllTxEditable() {
     BeginUpdate();
     for (Row& r : m_rows)
         r.txEditable = true;
-    m_pendingReset = true;
+    allChanged();
     EndUpdate();
 }
 
@@ -178,15 +180,26 @@ void ChannelStore::EndUpdate() {
     if (--m_updateDepth > 0)
         return;
     m_updateDepth = 0;
-    if (m_pendingReset) {
-        m_pendingReset = false;
+    const int first = std::exchange(m_dirtyFirst, 0);
+    const int last = std::exchange(m_dirtyLast, 0);
+    if (std::exchange(m_pendingReset, false))
         emit rowsReset();
-    }
+    else if (first > 0)
+        emit rowsChanged(first, last);
 }
 
 void ChannelStore::changed(int row) {
-    if (m_updateDepth > 0)
-        m_pendingReset = true;
-    else
+    if (m_updateDepth == 0) {
         emit rowChanged(row);
+        return;
+    }
+    m_dirtyFirst = m_dirtyFirst == 0 ? row : std::min(m_dirtyFirst, row);
+    m_dirtyLast = std::max(m_dirtyLast, row);
+}
+
+void ChannelStore::allChanged() {
+    if (RowCount() > 0) {
+        changed(1);
+        changed(RowCount());
+    }
 }

@@ -87,8 +87,10 @@ class ChannelStore : public QObject {
     void EndUpdate();
 
   signals:
-    /** The rows were rebuilt or many cells changed at once. */
+    /** The rows were rebuilt: their number may have changed. */
     void rowsReset();
+    /** Texts, values or the editable state of the rows first to last changed at once. */
+    void rowsChanged(int first, int last);
     /** Texts, values or the editable state of one row changed. */
     void rowChanged(int row);
 
@@ -107,6 +109,7 @@ class ChannelStore : public QObject {
     Cell& cell(int row, int col);
     void setItemCell(int row, int col, int itemIndex);
     void changed(int row);
+    void allChanged();
 
     std::vector<Row> m_rows;
     QString m_noneText = QStringLiteral("None");
@@ -115,6 +118,9 @@ class ChannelStore : public QObject {
     QStringList m_yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
     int m_updateDepth = 0;
     bool m_pendingReset = false;
+    /** Rows changed during an update, sent as one rowsChanged at its end; 0 for none. */
+    int m_dirtyFirst = 0;
+    int m_dirtyLast = 0;
 };
 
 /** A frequency in MHz as text with five decimals and "." as separator: "438.50000". */

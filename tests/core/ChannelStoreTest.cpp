@@ -164,14 +164,23 @@ TEST_F(ChannelStoreTest, RelabelCellsFollowsTheLanguageAndKeepsValues) {
 TEST_F(ChannelStoreTest, ResetRowsKeepsOrRebuildsRows) {
     commit(5, Col::ColRx, "455");
     QSignalSpy resets(&store, &ChannelStore::rowsReset);
+    QSignalSpy changes(&store, &ChannelStore::rowsChanged);
     store.ResetRows(16);
     EXPECT_EQ(store.RowCount(), 16);
     EXPECT_FALSE(store.IsPresent(5));
     EXPECT_EQ(store.CellText(5, Col::ColChannel), "5");
+    // The same rows emptied are a change of their contents, so a view keeps its place.
+    EXPECT_EQ(resets.count(), 0);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes[0], (QVariantList{1, 16}));
     store.ResetRows(8);
     EXPECT_EQ(store.RowCount(), 8);
     EXPECT_EQ(store.CellText(8, Col::ColChannel), "8");
-    EXPECT_EQ(resets.count(), 2);
+    EXPECT_EQ(resets.count(), 1);
+    // A row initialised in one go is one change.
+    commit(3, Col::ColRx, "455");
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_EQ(changes[1], (QVariantList{3, 3}));
 }
 
 } // namespace

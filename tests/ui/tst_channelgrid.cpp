@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 
 using Col = ChannelStore::Column;
 
@@ -65,6 +66,11 @@ class ChannelGridTest : public QObject {
         QCOMPARE(t.prompter.Log()[0].caption, t.ctx.texts().Caution);
         QCOMPARE(t.window.Model()->data(t.window.Model()->index(0, 1), Qt::DisplayRole).toString(),
                  QString("438.50000"));
+        // The grid keeps its place: the keyboard goes on from the cell just typed.
+        QCOMPARE(t.window.Grid()->currentIndex(), t.window.Model()->index(0, 1));
+        QTest::keyClick(t.window.Grid(), Qt::Key_Right);
+        QTest::keyClick(t.window.Grid(), Qt::Key_Right);
+        QCOMPARE(t.visibleEditor(), QString("cbQT"));
     }
 
     void frequencyCommits_data() {
@@ -125,22 +131,95 @@ class ChannelGridTest : public QObject {
         t.type(6, Col::ColRx, "455");
         t.window.SelectCell(6, Col::ColDecode);
         QComboBox* tone = t.editor("cbQT");
+        QCOMPARE(QApplication::focusWidget(), tone);
+        // Keys reach the editor as the user types them: on the box, which has the focus.
         tone->lineEdit()->selectAll();
-        QTest::keyClicks(tone->lineEdit(), "1x2");
+        QTest::keyClicks(tone, "1x2");
+        QCOMPARE(tone->currentText(), QString("12")); // the tone key filter
+        QCOMPARE(t.store.CellText(6, Col::ColDecode), QString("None")); // not yet confirmed
+        QTest::keyClick(tone, Qt::Key_Return);
         QCOMPARE(t.store.CellText(6, Col::ColDecode), QString("30.0"));
+        QCOMPARE(t.visibleEditor(), QString());
+        t.window.SelectCell(6, Col::ColDecode);
         tone->lineEdit()->selectAll();
-        QTest::keyClicks(tone->lineEdit(), "D12");
+        QTest::keyClicks(tone, "D12");
+        QTest::keyClick(tone, Qt::Key_Return);
         QCOMPARE(t.store.CellText(6, Col::ColDecode), QString("D777N"));
-        tone->lineEdit()->clear();
+        t.window.SelectCell(6, Col::ColDecode);
+        tone->lineEdit()->selectAll();
+        QTest::keyClick(tone, Qt::Key_Backspace);
+        t.window.EndEditing(); // a command confirms what was typed
         QCOMPARE(t.store.CellText(6, Col::ColDecode), QString("None"));
 
+        // A list item is picked by its letter, as the user does.
         t.window.SelectCell(6, Col::ColPower);
-        t.editor("cbfsgl")->setCurrentIndex(0);
+        QTest::keyClick(t.editor("cbfsgl"), Qt::Key_L);
         QCOMPARE(t.store.CellText(6, Col::ColPower), QString("Low"));
         QCOMPARE(t.store.CellValue(6, Col::ColPower), QString("0"));
         t.window.SelectCell(6, Col::ColBeatShift);
-        t.editor("cbHave")->setCurrentIndex(0);
+        QTest::keyClick(t.editor("cbHave"), Qt::Key_Y);
         QCOMPARE(t.store.CellText(6, Col::ColBeatShift), QString("Yes"));
+    }
+
+    // Moving between cells never changes a value; only a pick or a confirmed typing does.
+    void arrowsMoveAndChangeNothing() {
+        Table t;
+        for (int row = 2; row <= 4; ++row)
+            t.type(row, Col::ColRx, "455");
+        // The tone editor last showed a DCS code on another row.
+        t.window.SelectCell(2, Col::ColDecode);
+        t.editor("cbQT")->setCurrentIndex(t.editor("cbQT")->count() - 1);
+        t.window.SelectCell(3, Col::ColDecode);
+        QCOMPARE(t.editor("cbQT")->currentText(), QString("None")); // the cell's own value
+        t.ctx.all().Changed = false;
+        const QStringList before = {t.store.CellText(2, Col::ColDecode),
+                                    t.store.CellText(3, Col::ColDecode),
+                                    t.store.CellText(4, Col::ColDecode)};
+        QTest::keyClick(t.editor("cbQT"), Qt::Key_Down);
+        QCOMPARE(t.window.Grid()->currentIndex().row(), 3); // row 4
+        QCOMPARE(t.visibleEditor(), QString("cbQT"));
+        QTest::keyClick(t.editor("cbQT"), Qt::Key_Up);
+        QTest::keyClick(t.editor("cbQT"), Qt::Key_Up);
+        QCOMPARE(t.window.Grid()->currentIndex().row(), 1); // row 2
+        QCOMPARE((QStringList{t.store.CellText(2, Col::ColDecode),
+                              t.store.CellText(3, Col::ColDecode),
+                              t.store.CellText(4, Col::ColDecode)}),
+                 before);
+
+        // Up on a Scan Add editor showing No moves up; it does not flip to Yes.
+        t.window.SelectCell(4, Col::ColScanAdd);
+        QTest::keyClick(t.editor("cbHave"), Qt::Key_Up);
+        QTest::keyClick(t.editor("cbHave"), Qt::Key_PageDown);
+        QTest::keyClick(t.editor("cbHave"), Qt::Key_Left);
+        QTest::keyClick(t.editor("cbHave"), Qt::Key_Home);
+        for (int row = 2; row <= 4; ++row)
+            QCOMPARE(t.store.CellValue(row, Col::ColScanAdd), QString("1"));
+        QCOMPARE(t.store.CellText(3, Col::ColBeatShift), QString("No"));
+
+        // The wheel over an editor changes nothing either.
+        t.window.SelectCell(3, Col::ColPower);
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(t.editor("cbfsgl"), &wheel);
+        QCOMPARE(t.store.CellValue(3, Col::ColPower), QString("1"));
+        QVERIFY(!t.ctx.all().Changed);
+
+        // Esc closes a tone editor without committing what was typed.
+        t.window.SelectCell(3, Col::ColEncode);
+        t.editor("cbDQT")->lineEdit()->selectAll();
+        QTest::keyClicks(t.editor("cbDQT"), "67");
+        QTest::keyClick(t.editor("cbDQT"), Qt::Key_Escape);
+        QCOMPARE(t.visibleEditor(), QString());
+        QCOMPARE(t.store.CellText(3, Col::ColEncode), QString("None"));
+        QVERIFY(!t.ctx.all().Changed);
+
+        // Typing and then an arrow key confirms the typing and moves on.
+        t.window.SelectCell(3, Col::ColEncode);
+        t.editor("cbDQT")->lineEdit()->selectAll();
+        QTest::keyClicks(t.editor("cbDQT"), "67");
+        QTest::keyClick(t.editor("cbDQT"), Qt::Key_Down);
+        QCOMPARE(t.store.CellText(3, Col::ColEncode), QString("67.0"));
+        QCOMPARE(t.store.CellText(4, Col::ColEncode), QString("None"));
     }
 
     void doubleClickOpensThePicker() {
@@ -160,6 +239,17 @@ class ChannelGridTest : public QObject {
         t.window.PickTone = [] { return QString(); }; // closed without a choice
         QTest::mouseDClick(t.editor("cbDQT")->lineEdit(), Qt::LeftButton);
         QCOMPARE(t.store.CellText(7, Col::ColEncode), QString("254.1"));
+        // F4 and Alt+Down ask for the picker from the keyboard.
+        t.window.PickTone = [&asked] {
+            ++asked;
+            return QString("D754I");
+        };
+        QTest::keyClick(t.editor("cbDQT"), Qt::Key_F4);
+        QCOMPARE(t.store.CellText(7, Col::ColEncode), QString("D754I"));
+        t.window.SelectCell(7, Col::ColDecode);
+        QTest::keyClick(t.editor("cbQT"), Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(t.store.CellText(7, Col::ColDecode), QString("D754I"));
+        QCOMPARE(asked, 3);
     }
 
     void endEditingCommitsAndHides() {

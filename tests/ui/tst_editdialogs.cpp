@@ -199,6 +199,62 @@ class EditDialogsTest : public QObject {
         QVERIFY(!dialog.MainPanel()->isEnabled());
     }
 
+    // Enter commits the field and nothing else: no fill of every channel, no closing.
+    void enterCommitsTheFieldOnly() {
+        Codeplug c;
+        {
+            TfBBatchEdit dialog(c.ctx, c.store, c.prompter);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            enter(dialog.findChild<FrequencyEdit*>("eReceive"), "450");
+            enter(dialog.findChild<FrequencyEdit*>("eSend"), "455");
+            QTest::keyClick(dialog.findChild<ToneComboBox*>("cbQT"), Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(c.column(Col::ColRx), QStringList(16, ""));
+            for (QPushButton* b : dialog.findChildren<QPushButton*>())
+                QVERIFY(!b->isDefault());
+            // A button with the focus is pressed by Enter, as by Space.
+            auto* ok = dialog.findChild<QPushButton*>("btnOk");
+            ok->setFocus();
+            QTest::keyClick(ok, Qt::Key_Return);
+            QCOMPARE(c.store.CellText(16, Col::ColRx), QString("450.37500"));
+            QVERIFY(dialog.isVisible()); // OK fills and stays open
+        }
+        TfBInfoEdit dialog(c.ctx, c.store, c.prompter, 3);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        enter(dialog.Receive(), "460");
+        enter(dialog.Send(), "465");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(c.store.CellText(3, Col::ColTx), QString("465.00000"));
+    }
+
+    // A field that does not read as a number never reaches the table.
+    void channelEditKeepsTheTableOnAnUnreadableField() {
+        Codeplug c;
+        ChannelValues v;
+        v.rx = 451.0;
+        v.tx = 456.0;
+        c.store.SetChannelRow(2, v);
+        TfBInfoEdit dialog(c.ctx, c.store, c.prompter, 2);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        enter(dialog.Receive(), "1.2.3");
+        QCOMPARE(c.prompter.Log().last().text, c.ctx.texts().ErrRange);
+        QCOMPARE(dialog.Receive()->text(), QString("451.00000")); // shows what the table holds
+        QCOMPARE(c.store.CellText(2, Col::ColBusyLockout), QString("Yes"));
+        dialog.findChild<QCheckBox*>("chfm")->click(); // the other fields still reach it
+        QCOMPARE(c.store.CellText(2, Col::ColRx), QString("451.00000"));
+        QCOMPARE(c.store.CellText(2, Col::ColBusyLockout), QString("No"));
+        dialog.Send()->setFocus();
+        dialog.Send()->selectAll();
+        dialog.Send()->insert("nan"); // pasted: the key filter lets no letter be typed
+        QTest::keyClick(dialog.Send(), Qt::Key_Return);
+        dialog.findChild<QCheckBox*>("chfm")->click();
+        QCOMPARE(c.store.CellText(2, Col::ColTx), QString("456.00000"));
+        QCOMPARE(dialog.Send()->text(), QString("456.00000"));
+    }
+
     void channelEditMovesWithoutWriting() {
         Codeplug c;
         ChannelValues v;
