@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev \
             libgtest-dev libgmock-dev fonts-wqy-microhei \
-            desktop-file-utils appstream clang-14 libclang-rt-14-dev
+            desktop-file-utils appstream clang-14 libclang-rt-14-dev qt6-translations-l10n
 
 .PHONY: all deps configure build run test san-build sanitize fuzz bench clean
 

@@ -1,17 +1,22 @@
 #include "PrintReport.h"
 
+#include "app/FileDialogs.h"
 #include "app/PrintTables.h"
+#include "image/DataFile.h"
 
 #include <QAction>
-#include <QFileDialog>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QToolBar>
 
 namespace {
+
+constexpr int kPdfResolution = 1200; // dots per inch, as a high-resolution printer
 
 QString cell(const QString& text, bool label) {
     return QStringLiteral("<td%1>%2</td>")
@@ -69,31 +74,37 @@ void PrintReport::render(const PrintTables& tables, QPrinter* printer) {
 }
 
 bool PrintReport::WritePdf(const PrintTables& tables, const QString& path, QString* error) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    render(tables, &printer);
-    if (printer.printerState() == QPrinter::Error) {
-        if (error)
-            *error = QStringLiteral("Cannot write %1.").arg(path);
-        return false;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(kPdfResolution);
+        Build(tables)->print(&writer);
     }
-    return true;
+    const QString failure = DataFile::WriteAtomically(path, pdf.data());
+    if (error)
+        *error = failure;
+    return failure.isEmpty();
 }
 
-void PrintReport::Preview(const PrintTables& tables, QWidget* parent) {
+void PrintReport::Preview(const PrintTables& tables, QWidget* parent, const PdfTarget& pdf) {
     QPrintPreviewDialog preview(parent);
     preview.setObjectName("PrintPreview");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&tables](QPrinter* printer) { render(tables, printer); });
     if (auto* toolBar = preview.findChild<QToolBar*>()) {
-        QAction* pdf = toolBar->addAction(QObject::tr("Save as PDF"));
-        QObject::connect(pdf, &QAction::triggered, &preview, [&tables, &preview] {
-            const QString path = QFileDialog::getSaveFileName(&preview, QString(), QString(),
-                                                              QStringLiteral("PDF (*.pdf)"));
-            if (!path.isEmpty())
-                WritePdf(tables, path.endsWith(".pdf") ? path : path + ".pdf", nullptr);
+        QAction* save = toolBar->addAction(QObject::tr("Save as PDF"));
+        save->setObjectName("SavePdf");
+        QObject::connect(save, &QAction::triggered, &preview, [&tables, &pdf] {
+            const auto path = pdf.dialogs.AskSavePath(FileKind::Pdf, pdf.suggested);
+            if (!path)
+                return;
+            const QString file =
+                path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? *path : *path + ".pdf";
+            QString error;
+            if (!WritePdf(tables, file, &error) && pdf.report)
+                pdf.report(error);
         });
     }
     preview.exec();

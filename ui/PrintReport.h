@@ -2,8 +2,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
+class FileDialogs;
 class PrintTables;
 class QPrinter;
 class QTextDocument;
@@ -16,10 +18,21 @@ class QWidget;
 class PrintReport {
   public:
     static std::unique_ptr<QTextDocument> Build(const PrintTables& tables);
-    /** Writes the report as PDF; false with error set on failure. */
+    /**
+     * Writes the report as PDF, never leaving a half-written file; false with
+     * error set to a sentence naming the file on failure.
+     */
     static bool WritePdf(const PrintTables& tables, const QString& path, QString* error);
+
+    /** Where "Save as PDF" in the preview asks for a file and reports a failure. */
+    struct PdfTarget {
+        FileDialogs& dialogs;
+        /** The name the save dialog offers. */
+        QString suggested;
+        std::function<void(const QString& error)> report;
+    };
     /** The preview window, from which the report can be printed or saved as PDF. */
-    static void Preview(const PrintTables& tables, QWidget* parent);
+    static void Preview(const PrintTables& tables, QWidget* parent, const PdfTarget& pdf);
     /** The platform's print dialog, then the report on the chosen printer (or PDF file). */
     static void Print(const PrintTables& tables, QWidget* parent);
 

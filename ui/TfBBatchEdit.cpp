@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 using namespace ChannelEditing;
 
 namespace {
@@ -85,10 +87,14 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
                         this);
     auto* rangeRow = new QHBoxLayout(range);
     rangeRow->setContentsMargins(0, 0, 0, 0);
-    rangeRow->addWidget(DialogParts::Label("Label4", "&From", range));
-    rangeRow->addWidget(m_seFrom);
-    rangeRow->addWidget(DialogParts::Label("Label5", "&To", range));
-    rangeRow->addWidget(m_seTo);
+    // The labels' access keys lead to their fields, so "&" marks a key, not a character.
+    for (auto [name, text, field] : {std::tuple{"Label4", "&From", m_seFrom},
+                                     std::tuple{"Label5", "&To", m_seTo}}) {
+        QLabel* label = DialogParts::Label(name, text, range);
+        label->setBuddy(field);
+        rangeRow->addWidget(label);
+        rangeRow->addWidget(field);
+    }
     auto* groupLayout = new QVBoxLayout(group);
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(m_rall);

@@ -2,6 +2,7 @@
 
 #include "ChannelTableModel.h"
 #include "DialogParts.h"
+#include "FontFit.h"
 #include "FormTranslator.h"
 #include "FrequencyDelegate.h"
 #include "Tags.h"
@@ -81,8 +82,11 @@ TfChInfo::TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWi
     m_grid->setContextMenuPolicy(Qt::NoContextMenu);
     m_grid->setTabKeyNavigation(false);
     m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    m_grid->horizontalHeader()->setFixedHeight(kHeaderHeight);
+    // The heights are minimums: a larger font makes the rows and the header taller.
+    m_grid->verticalHeader()->setDefaultSectionSize(
+        FontFit::LineHeight(m_grid->fontMetrics(), kRowHeight));
+    m_grid->horizontalHeader()->setFixedHeight(
+        std::max(kHeaderHeight, m_grid->horizontalHeader()->sizeHint().height()));
     m_grid->horizontalHeader()->setSectionsMovable(false);
     m_grid->horizontalHeader()->setHighlightSections(false);
     auto* layout = new QVBoxLayout(this);
@@ -166,25 +170,44 @@ void TfChInfo::applyColumns() {
     for (int i = 0; i < m_columnList->count(); ++i)
         lines << m_columnList->item(i)->text();
     m_model->SetColumnList(lines);
-    for (int c = 0; c < ChannelStore::kColumns; ++c)
-        m_grid->setColumnWidth(c, m_model->ColumnWidth(c));
+    // The listed widths are minimums: each column shows its caption and its texts whole.
+    const QFontMetrics header = m_grid->horizontalHeader()->fontMetrics();
+    for (int c = 0; c < ChannelStore::kColumns; ++c) {
+        const int width = std::max(
+            FontFit::Width(m_grid->fontMetrics(), sampleTexts(c + 1), m_model->ColumnWidth(c)),
+            FontFit::Width(header,
+                           {m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()}, 0));
+        m_grid->setColumnWidth(c, width);
+    }
+}
+
+QStringList TfChInfo::sampleTexts(int col) const {
+    switch (col) {
+    case ChannelStore::ColChannel:
+        return {QString::number(std::max(m_store.RowCount(), m_ctx.all().ChannelCount))};
+    case ChannelStore::ColRx:
+    case ChannelStore::ColTx:
+        return {QStringLiteral("888.88888")};
+    case ChannelStore::ColDecode:
+    case ChannelStore::ColEncode:
+        return {m_cbQT->itemText(0), QStringLiteral("888.8"), QStringLiteral("D888N")};
+    default:
+        return m_store.ItemsFor(col);
+    }
 }
 
 int TfChInfo::TableWidth() const {
     int width = 30;
     for (int c = 0; c < ChannelStore::kColumns; ++c)
-        width += m_model->ColumnWidth(c);
+        width += m_grid->columnWidth(c);
     return width;
 }
 
 void TfChInfo::RelabelCells() {
     m_ctx.all().Refreshing = true;
     TranslateForm(this, m_ctx.all().AppDir, m_ctx.all().LanguageName, true);
-    QStringList lines;
-    for (int i = 0; i < m_columnList->count(); ++i)
-        lines << m_columnList->item(i)->text();
-    m_model->SetColumnList(lines);
     m_store.RelabelCells(m_cbQT->itemText(0), items(m_cbfsgl), items(m_cbkz), items(m_cbHave));
+    applyColumns(); // the captions of the new language, and room for its texts
     m_lNone->setText(m_cbQT->itemText(0));
     m_ctx.all().Refreshing = false;
 }

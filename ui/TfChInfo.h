@@ -58,6 +58,8 @@ class TfChInfo : public QWidget {
     QComboBox* makeToneEditor(const char* name);
     QComboBox* makeListEditor(const char* name, const QStringList& list);
     void applyColumns();
+    /** Texts a column shows, to give it room for them. */
+    QStringList sampleTexts(int col) const;
     void onPressed(int row, int col);
     void commitEditor(QComboBox* editor);
     /** Closes the open editor; keepTyping commits what was typed into a tone editor. */

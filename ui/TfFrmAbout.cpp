@@ -8,7 +8,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMemoHeight = 80;
+constexpr int kMemoLines = 5; // two lines, a blank line and a notice that may wrap once
+
+} // namespace
 
 TfFrmAbout::TfFrmAbout(const AppContext& ctx, QWidget* parent) : QDialog(parent) {
     setObjectName("fFrmAbout");
@@ -41,7 +50,11 @@ TfFrmAbout::TfFrmAbout(const AppContext& ctx, QWidget* parent) : QDialog(parent)
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName("Memo1");
     m_memo->setReadOnly(true);
-    m_memo->setFixedHeight(80);
+    // Five lines, as tall as the font needs; the box opens on its first line.
+    m_memo->setFixedHeight(std::max(kMemoHeight, kMemoLines * m_memo->fontMetrics().lineSpacing() +
+                                                     2 * m_memo->frameWidth() +
+                                                     2 * static_cast<int>(
+                                                             m_memo->document()->documentMargin())));
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
@@ -59,6 +72,7 @@ TfFrmAbout::TfFrmAbout(const AppContext& ctx, QWidget* parent) : QDialog(parent)
         m_memo->appendPlainText(findChild<QLabel*>(name)->text());
     m_memo->appendPlainText(QString());
     m_memo->appendPlainText(findChild<QLabel*>("Label7")->text());
+    m_memo->moveCursor(QTextCursor::Start);
 }
 
 void TfFrmAbout::mousePressEvent(QMouseEvent* event) {

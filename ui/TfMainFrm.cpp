@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTime>
@@ -195,12 +196,13 @@ class ChannelSubWindow : public QMdiSubWindow {
 } // namespace
 
 TfMainFrm::TfMainFrm(AppContext& ctx, Prompter& prompter, FileDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), m_ctx(ctx), m_prompter(prompter),
+    : QMainWindow(parent), m_ctx(ctx), m_prompter(prompter), m_dialogs(dialogs),
       m_doc(ctx, m_store, prompter, &dialogs) {
     setObjectName("fMainFrm");
     setWindowTitle(ctx.all().AppTitle);
     setWindowIcon(Artwork::AppIcon());
     m_doc.SetRefreshStatus([this] { RefreshStatus(); });
+    m_toolkit.Load(ctx.all().LanguageName);
     buildMenus();
     buildTopArea();
     buildStatusBar();
@@ -371,6 +373,10 @@ void TfMainFrm::openChannelTable() {
         m_chWindow = new ChannelSubWindow;
         m_chWindow->setWidget(m_chInfo);
         m_chWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+        // The frame's own menu must not take the menus' keys (Ctrl+W is Write To Radio).
+        if (QMenu* frameMenu = m_chWindow->systemMenu())
+            for (QAction* action : frameMenu->actions())
+                action->setShortcuts({});
         m_mdi->addSubWindow(m_chWindow);
         connect(m_chInfo, &TfChInfo::heightWanted, this, [this](int height) {
             m_chWindow->resize(m_chWindow->width(), std::max(height, 200));
@@ -452,7 +458,12 @@ void TfMainFrm::RunCommand(int tag) {
         break;
     case kPrintPreview:
         PreparePrintData();
-        PrintReport::Preview(m_ctx.printTables(), this);
+        PrintReport::Preview(m_ctx.printTables(), this,
+                             {m_dialogs, m_doc.SuggestedName(QStringLiteral("pdf")),
+                              [this](const QString& error) {
+                                  m_prompter.ShowPrompt(m_ctx.texts().Confirmation, error,
+                                                        Prompt::kInfo);
+                              }});
         break;
     case kFunctionSetting: {
         TfBFunSet dialog(m_ctx, this);
@@ -563,6 +574,7 @@ void TfMainFrm::languageSetup() {
         return;
     TALL& all = m_ctx.all();
     m_ctx.texts().LoadMessageTexts(all.AppDir, all.LanguageName);
+    m_toolkit.Load(all.LanguageName);
     TranslateForm(this, all.AppDir, all.LanguageName, true);
     RefreshStatus();
     if (m_chInfo) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CodeplugDocument.h"
+#include "ToolkitTranslation.h"
 #include "channels/ChannelStore.h"
 
 #include <QMainWindow>
@@ -44,6 +45,8 @@ class TfMainFrm : public QMainWindow {
     QString StatusText(int panel) const;
     /** True once the first showing has set the window up. */
     bool Shown() const { return m_shown; }
+    /** The toolkit's own texts in the language in use. */
+    const ToolkitTranslation& Toolkit() const { return m_toolkit; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -65,6 +68,7 @@ class TfMainFrm : public QMainWindow {
 
     AppContext& m_ctx;
     Prompter& m_prompter;
+    FileDialogs& m_dialogs;
     ChannelStore m_store;
     CodeplugDocument m_doc;
     QMdiArea* m_mdi = nullptr;
@@ -78,5 +82,6 @@ class TfMainFrm : public QMainWindow {
     std::array<QLabel*, 5> m_panels{};
     QTimer* m_clock = nullptr;
     QPointer<QWidget> m_help;
+    ToolkitTranslation m_toolkit;
     bool m_shown = false;
 };

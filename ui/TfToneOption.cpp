@@ -1,5 +1,6 @@
 #include "TfToneOption.h"
 
+#include "FontFit.h"
 #include "FormTranslator.h"
 #include "Tags.h"
 #include "app/AppContext.h"
@@ -8,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -63,9 +65,9 @@ TfToneOption::TfToneOption(const AppContext& ctx, QWidget* parent) : QDialog(par
     m_list = new QGroupBox(this);
     m_list->setObjectName("gbList");
     auto* grids = new QVBoxLayout(m_list);
-    m_grids[0] = makeGrid("gvCtcss", kCtcssGroups, 3, kCtcssRows, 24);
-    m_grids[1] = makeGrid("gvDcsN", kDcsGroups, 2, kDcsRows, 20);
-    m_grids[2] = makeGrid("gvDcsI", kDcsGroups, 2, kDcsRows, 20);
+    m_grids[0] = makeGrid("gvCtcss", kCtcssGroups, 3, kCtcssRows);
+    m_grids[1] = makeGrid("gvDcsN", kDcsGroups, 2, kDcsRows);
+    m_grids[2] = makeGrid("gvDcsI", kDcsGroups, 2, kDcsRows);
     for (QTableWidget* grid : m_grids)
         grids->addWidget(grid);
 
@@ -93,14 +95,20 @@ TfToneOption::TfToneOption(const AppContext& ctx, QWidget* parent) : QDialog(par
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     fillGrids();
+    fitGrid(m_grids[0], {32, 43, 32}, 24);
+    for (QTableWidget* grid : {m_grids[1], m_grids[2]})
+        fitGrid(grid, {25, 43}, 20);
+    // The keyboard starts on the first value: arrows move, Enter chooses.
+    for (QTableWidget* grid : m_grids)
+        grid->setCurrentCell(0, 1);
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, false);
     m_result.clear();
     choosePage(0);
+    m_grids[0]->setFocus();
 }
 
-QTableWidget* TfToneOption::makeGrid(const char* name, int groups, int columnsPerGroup, int rows,
-                                     int rowHeight) {
+QTableWidget* TfToneOption::makeGrid(const char* name, int groups, int columnsPerGroup, int rows) {
     auto* grid = new QTableWidget(rows, groups * columnsPerGroup, m_list);
     grid->setObjectName(name);
     Tags::Set(grid, Tags::kNeverTranslate);
@@ -109,19 +117,36 @@ QTableWidget* TfToneOption::makeGrid(const char* name, int groups, int columnsPe
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setContextMenuPolicy(Qt::NoContextMenu);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->setTabKeyNavigation(false);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const QList<int> widths = columnsPerGroup == 3 ? QList<int>{32, 43, 32} : QList<int>{25, 43};
-    int total = 0;
-    for (int c = 0; c < grid->columnCount(); ++c) {
-        grid->setColumnWidth(c, widths[c % columnsPerGroup]);
-        total += widths[c % columnsPerGroup];
-    }
-    grid->setFixedSize(total + 2 * grid->frameWidth(), rows * rowHeight + 2 * grid->frameWidth());
+    grid->installEventFilter(this); // Enter chooses, as a double-click does
     connect(grid, &QTableWidget::cellDoubleClicked, this,
             [this, grid](int row, int column) { ChooseCell(grid, row, column); });
     return grid;
+}
+
+void TfToneOption::fitGrid(QTableWidget* grid, const QList<int>& widths, int rowHeight) {
+    // The given sizes are minimums: every value is shown whole, in bold, at any font.
+    QFont bold = grid->font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    int total = 0;
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        QStringList texts;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            if (const QTableWidgetItem* item = grid->item(r, c))
+                texts << item->text();
+        const bool selectable = grid->item(0, c) && grid->item(0, c)->data(kSelectable).toBool();
+        const int width = FontFit::Width(selectable ? boldMetrics : grid->fontMetrics(), texts,
+                                         widths[c % widths.size()]);
+        grid->setColumnWidth(c, width);
+        total += width;
+    }
+    const int height = FontFit::LineHeight(boldMetrics, rowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(height);
+    grid->setFixedSize(total + 2 * grid->frameWidth(),
+                       grid->rowCount() * height + 2 * grid->frameWidth());
 }
 
 void TfToneOption::fillGrids() {
@@ -164,6 +189,18 @@ void TfToneOption::ChooseCell(QTableWidget* grid, int row, int column) {
         return;
     m_result = item->text();
     accept();
+}
+
+bool TfToneOption::eventFilter(QObject* watched, QEvent* event) {
+    auto* grid = qobject_cast<QTableWidget*>(watched);
+    if (grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ChooseCell(grid, grid->currentRow(), grid->currentColumn());
+            return true; // a cell that is no value leaves the picker open
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QString TfToneOption::PickTone(const AppContext& ctx, QWidget* parent) {

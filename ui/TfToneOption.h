@@ -23,9 +23,13 @@ class TfToneOption : public QDialog {
     /** A double-click on a cell of a visible grid (rows and columns from 0). */
     void ChooseCell(QTableWidget* grid, int row, int column);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
-    QTableWidget* makeGrid(const char* name, int groups, int columnsPerGroup, int rows,
-                           int rowHeight);
+    QTableWidget* makeGrid(const char* name, int groups, int columnsPerGroup, int rows);
+    /** Column widths and row height: the given ones, or more where the font needs it. */
+    void fitGrid(QTableWidget* grid, const QList<int>& widths, int rowHeight);
     void fillGrids();
     void choosePage(int tag);
 

@@ -9,11 +9,20 @@
 #include "image/RecordEncoder.h"
 #include "model/Selection.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 CodeplugDocument::CodeplugDocument(AppContext& ctx, ChannelStore& store, Prompter& prompter,
                                    FileDialogs* dialogs)
     : m_ctx(ctx), m_store(store), m_prompter(prompter), m_dialogs(dialogs) {}
+
+QString CodeplugDocument::SuggestedName(const QString& suffix) const {
+    if (m_fileName.isEmpty())
+        return m_ctx.all().AppTitle + '.' + suffix;
+    const QFileInfo file(m_fileName);
+    return file.dir().filePath(file.completeBaseName() + '.' + suffix);
+}
 
 void CodeplugDocument::report(const QString& message) {
     m_prompter.ShowPrompt(m_ctx.texts().Confirmation, message, Prompt::kInfo);
@@ -211,7 +220,9 @@ bool CodeplugDocument::ImportCsvFile(const QString& path) {
 }
 
 void CodeplugDocument::ExportCsv() {
-    const auto path = m_dialogs ? m_dialogs->AskSavePath(FileKind::Csv) : std::nullopt;
+    const auto path =
+        m_dialogs ? m_dialogs->AskSavePath(FileKind::Csv, SuggestedName(QStringLiteral("csv")))
+                  : std::nullopt;
     if (path)
         ExportCsvFile(*path);
 }

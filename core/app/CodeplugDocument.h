@@ -28,6 +28,11 @@ class CodeplugDocument {
                      FileDialogs* dialogs = nullptr);
 
     const QString& FileName() const { return m_fileName; }
+    /**
+     * A name for another file made from this codeplug (a printout, a channel
+     * list): the data file's name with suffix, else the program's title with it.
+     */
+    QString SuggestedName(const QString& suffix) const;
     void SetFileName(const QString& name) { m_fileName = name; }
     /** Run after every command that changes what the caption and status bar show. */
     void SetRefreshStatus(std::function<void()> refresh) { m_refresh = std::move(refresh); }

@@ -10,9 +10,10 @@ std::optional<QString> next(QQueue<QString>& queue) {
 
 } // namespace
 
-std::optional<QString> ScriptedFileDialogs::AskSavePath(FileKind kind) {
+std::optional<QString> ScriptedFileDialogs::AskSavePath(FileKind kind, const QString& suggested) {
     ++saveAsked;
     lastKind = kind;
+    lastSuggested = suggested;
     return next(saves);
 }
 

@@ -10,7 +10,8 @@
  */
 class ScriptedFileDialogs : public FileDialogs {
   public:
-    std::optional<QString> AskSavePath(FileKind kind = FileKind::DataFile) override;
+    std::optional<QString> AskSavePath(FileKind kind = FileKind::DataFile,
+                                       const QString& suggested = QString()) override;
     std::optional<QString> AskOpenPath(FileKind kind = FileKind::DataFile) override;
 
     QQueue<QString> saves;
@@ -19,4 +20,6 @@ class ScriptedFileDialogs : public FileDialogs {
     int openAsked = 0;
     /** The kind of file the last call asked for. */
     FileKind lastKind = FileKind::DataFile;
+    /** The name the last save dialog offered. */
+    QString lastSuggested;
 };

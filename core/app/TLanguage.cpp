@@ -36,3 +36,9 @@ void TLanguage::LoadMessageTexts(const QString& appDir, const QString& languageN
         this->*key.member = ini.value(QStringLiteral("Language"), QString::fromLatin1(key.name),
                                       QString::fromUtf8(key.defaultText));
 }
+
+QString TLanguage::ToolkitLocale(const QString& languageName) {
+    if (languageName.compare(QLatin1String("Chinese"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("zh_CN");
+    return {};
+}

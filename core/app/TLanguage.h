@@ -21,6 +21,13 @@ class TLanguage {
      */
     void LoadMessageTexts(const QString& appDir, const QString& languageName);
 
+    /**
+     * The locale whose translations of the toolkit's own texts (the buttons of
+     * message boxes, file dialogs, print preview) go with a language: "zh_CN"
+     * for Chinese, none for English and any other language.
+     */
+    static QString ToolkitLocale(const QString& languageName);
+
     QString Confirmation;
     QString ExitProgram;
     QString SaveProgram;

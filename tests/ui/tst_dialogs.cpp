@@ -1,3 +1,5 @@
+#include "ChannelTableModel.h"
+#include "TfChInfo.h"
 #include "TfFrmAbout.h"
 #include "TfModel.h"
 #include "TfSetLanguage.h"
@@ -6,6 +8,10 @@
 #include "model/Selection.h"
 
 #include <QComboBox>
+#include <QHeaderView>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTableView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -54,6 +60,103 @@ class DialogsTest : public QObject {
         picker.ChooseCell(picker.Page(page), row, column);
         QCOMPARE(picker.Result(), result);
         QCOMPARE(picker.isVisible(), !closes);
+    }
+
+    void tonePickerWithTheKeyboardAlone() {
+        TempHome home;
+        AppContext ctx(home.path());
+        {
+            TfToneOption picker(ctx);
+            picker.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&picker));
+            QCOMPARE(QApplication::focusWidget(), picker.Page(0)); // on the first value
+            QTest::keyClick(picker.Page(0), Qt::Key_Down);
+            QTest::keyClick(picker.Page(0), Qt::Key_Left); // an index: Enter does nothing
+            QTest::keyClick(picker.Page(0), Qt::Key_Return);
+            QVERIFY(picker.isVisible());
+            QTest::keyClick(picker.Page(0), Qt::Key_Right);
+            QTest::keyClick(picker.Page(0), Qt::Key_Return);
+            QCOMPARE(picker.Result(), QString("69.3"));
+            QVERIFY(!picker.isVisible());
+        }
+        TfToneOption picker(ctx);
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picker));
+        auto* ctcss = picker.findChild<QRadioButton*>("rCTCSS");
+        ctcss->setFocus();
+        QTest::keyClick(ctcss, Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(picker.findChild<QRadioButton*>("rDCSI")->isChecked());
+        QVERIFY(picker.Page(2)->isVisibleTo(&picker));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), picker.Page(2));
+        QTest::keyClick(picker.Page(2), Qt::Key_Return);
+        QCOMPARE(picker.Result(), QString("D023I"));
+    }
+
+    // Sizes given in pixels are minimums: at a 14-point font every text is shown whole.
+    void textsShowWholeAtAnyFont_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("default font") << 0;
+        QTest::newRow("14-point font") << 14;
+    }
+    void textsShowWholeAtAnyFont() {
+        QFETCH(int, points);
+        const QFont before = QApplication::font();
+        QFont font = before;
+        if (points > 0)
+            font.setPointSize(points);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+        const auto fits = [](const QFont& f, const QString& text, int width) {
+            return QFontMetrics(f).horizontalAdvance(text) <= width - 4;
+        };
+        TempHome home;
+        AppContext ctx(home.path());
+        ctx.SelectFirstModel();
+
+        TfToneOption picker(ctx);
+        for (int page = 0; page < 3; ++page) {
+            QTableWidget* grid = picker.Page(page);
+            for (int r = 0; r < grid->rowCount(); ++r) {
+                QVERIFY(grid->rowHeight(r) >= QFontMetrics(grid->font()).height());
+                for (int c = 0; c < grid->columnCount(); ++c) {
+                    const QTableWidgetItem* item = grid->item(r, c);
+                    QVERIFY2(fits(item->font().resolve(grid->font()), item->text(),
+                                  grid->columnWidth(c)),
+                             qPrintable(item->text()));
+                }
+            }
+        }
+
+        ChannelStore store;
+        ScriptedPrompter prompter;
+        TfChInfo table(ctx, store, prompter);
+        table.FormShow();
+        ChannelValues c;
+        c.rx = 438.5;
+        c.tx = 438.5;
+        c.decodeTone = "100.0";
+        c.encodeTone = "D023N";
+        c.bandwidth = 1;
+        store.SetChannelRow(16, c);
+        QTableView* grid = table.Grid();
+        const QFont headerFont = grid->horizontalHeader()->font();
+        for (int col = 0; col < ChannelStore::kColumns; ++col) {
+            const QString caption =
+                table.Model()->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString();
+            QVERIFY2(fits(headerFont, caption, grid->columnWidth(col)), qPrintable(caption));
+            const QString text = store.CellText(16, col + 1);
+            QVERIFY2(fits(grid->font(), text, grid->columnWidth(col)), qPrintable(text));
+        }
+        QVERIFY(grid->rowHeight(15) >= QFontMetrics(grid->font()).height());
+        QVERIFY(grid->horizontalHeader()->height() >= QFontMetrics(headerFont).height());
+
+        TfFrmAbout box(ctx);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.Memo()->verticalScrollBar()->value(), 0); // opens on its first line
+        QVERIFY(box.Memo()->height() >= 4 * box.Memo()->fontMetrics().lineSpacing());
     }
 
     void modelDialogShowsModelsAndBands() {

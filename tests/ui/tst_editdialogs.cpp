@@ -9,6 +9,7 @@
 #include "channels/ChannelStore.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -227,6 +228,18 @@ class EditDialogsTest : public QObject {
         enter(dialog.Send(), "465");
         QVERIFY(dialog.isVisible());
         QCOMPARE(c.store.CellText(3, Col::ColTx), QString("465.00000"));
+    }
+
+    // "&From" and "&To" mark access keys that lead to their fields.
+    void batchRangeLabelsLeadToTheirFields() {
+        Codeplug c;
+        TfBBatchEdit dialog(c.ctx, c.store, c.prompter);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.findChild<QRadioButton*>("rOne")->setChecked(true);
+        QCOMPARE(dialog.findChild<QLabel*>("Label4")->buddy(), dialog.findChild<QSpinBox*>("seFrom"));
+        QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog.findChild<QSpinBox*>("seTo"));
     }
 
     // A field that does not read as a number never reaches the table.

@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
+#include <QSignalSpy>
 #include <QTest>
 
 using Col = ChannelStore::Column;
@@ -83,6 +85,50 @@ class MainWindowTest : public QObject {
         QCOMPARE(action->isVisible(), visible);
         QCOMPARE(action->shortcut().toString(), shortcut);
         QVERIFY(!p.window->findChild<QMenu*>("nWindow")->menuAction()->isVisible());
+    }
+
+    // Every shortcut of the menus works wherever the focus is in the main window.
+    void shortcutsWorkFromTheGrid_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("inEditor");
+        QTest::addColumn<bool>("opensDialog");
+        const struct {
+            const char* item;
+            bool dialog;
+        } rows[] = {{"N1", false}, {"O1", false}, {"S2", false}, {"A1", false},
+                    {"P2", true},  {"V2", true},  {"nExit", false}, {"E1", true},
+                    {"E2", true},  {"R1", true},  {"W2", true}};
+        for (const auto& r : rows)
+            for (bool inEditor : {false, true})
+                QTest::newRow(qPrintable(QString(r.item) + (inEditor ? " in an editor" : "")))
+                    << r.item << inEditor << r.dialog;
+    }
+    void shortcutsWorkFromTheGrid() {
+        QFETCH(QString, item);
+        QFETCH(bool, inEditor);
+        QFETCH(bool, opensDialog);
+        RunningProgram p;
+        p.addChannel(2, "460");
+        p.ctx->all().Changed = false;
+        TfChInfo* table = p.window->ChannelTable();
+        QWidget* focus = table->Grid();
+        if (inEditor) {
+            table->SelectCell(2, ChannelStore::ColPower);
+            focus = p.window->findChild<QComboBox*>("cbfsgl");
+        }
+        focus->setFocus();
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QAction* action = p.window->Item(item);
+        QSignalSpy triggered(action, &QAction::triggered);
+        std::shared_ptr<QString> seen;
+        if (opensDialog)
+            seen = WhenModal([](QWidget* modal) { modal->close(); });
+        p.prompter.SetFallback(Prompt::kNo, Prompt::kCancel); // Exit: No, the program stays
+        QTest::keySequence(focus, action->shortcut());
+        QTRY_COMPARE(triggered.count(), 1);
+        if (seen)
+            QTRY_VERIFY(!seen->isEmpty());
+        QVERIFY(p.window->isVisible());
     }
 
     void eachFileCommandReachesItsOperation() {

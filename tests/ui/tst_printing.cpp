@@ -185,6 +185,34 @@ class PrintingTest : public QObject {
         QVERIFY(doc->toPlainText().contains(QStringLiteral("信道信息")));
     }
 
+    // "Save as PDF" offers a name from the data file and says when the file cannot be written.
+    void savingAsPdfReportsAFailure() {
+        RunningProgram p;
+        p.window->Document().SetFileName(p.home.file("plan.dat"));
+        const QString refused = p.home.file("no such folder/plan.pdf");
+        p.dialogs.saves.enqueue(refused);
+        p.dialogs.saves.enqueue(p.home.file("plan"));
+        WhenModal([](QWidget* modal) {
+            QAction* save = modal->findChild<QAction*>("SavePdf");
+            save->trigger(); // refused
+            save->trigger(); // written, with the suffix added
+            modal->close();
+        });
+        p.window->Item("V2")->trigger();
+        QCOMPARE(p.dialogs.lastKind, FileKind::Pdf);
+        QCOMPARE(p.dialogs.lastSuggested, p.home.file("plan.pdf"));
+        QCOMPARE(p.prompter.Log().size(), 1);
+        QVERIFY(p.prompter.Log()[0].text.startsWith("Cannot write " + refused + ": "));
+        QVERIFY(ReadFileBytes(p.home.file("plan.pdf")).startsWith("%PDF"));
+
+        QString error;
+        QVERIFY(!PrintReport::WritePdf(p.ctx->printTables(), refused, &error));
+        QVERIFY(error.contains(refused));
+        // Without a data file the name is the program's.
+        p.window->Document().SetFileName(QString());
+        QCOMPARE(p.window->Document().SuggestedName("pdf"), QString("QX7.pdf"));
+    }
+
     void previewCommandOpensThePreview() {
         RunningProgram p;
         auto seen = WhenModal([](QWidget* modal) { modal->close(); });

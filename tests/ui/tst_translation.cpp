@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringEncoder>
@@ -132,6 +133,31 @@ class TranslationTest : public QObject {
                    QByteArray(gbk.encode(QStringLiteral("[fTest]\nLabel2.Caption=第二\n"))));
         TranslateForm(&f.window, home.path(), "Chinese", true);
         QCOMPARE(f.label2->text(), QStringLiteral("第二"));
+    }
+
+    // The toolkit's own buttons speak the language in use, and follow a change of it.
+    void theToolkitSpeaksTheLanguageInUse() {
+        QCOMPARE(TLanguage::ToolkitLocale("Chinese"), QString("zh_CN"));
+        QCOMPARE(TLanguage::ToolkitLocale("English"), QString());
+        const auto yesText = [] {
+            QMessageBox box;
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            return box.button(QMessageBox::Yes)->text();
+        };
+        {
+            RunningProgram p(true, "[SysInfo]\nLanguage_ID=0\nLanguage=Chinese|English\n");
+            QCOMPARE(p.ctx->all().LanguageName, QString("Chinese"));
+            QVERIFY(p.window->Toolkit().Loaded());
+            QVERIFY2(yesText().contains(QStringLiteral("是")), qPrintable(yesText()));
+            WhenModal([](QWidget* modal) {
+                modal->findChild<QComboBox*>("cbLanguage")->setCurrentIndex(1);
+                modal->findChild<QPushButton*>("btnOk")->click();
+            });
+            p.window->RunCommand(25);
+            QCOMPARE(p.ctx->all().LanguageName, QString("English"));
+            QCOMPARE(yesText(), QString("&Yes"));
+        }
+        QCOMPARE(yesText(), QString("&Yes")); // nothing is left installed
     }
 };
 
