@@ -10,8 +10,8 @@
 #include <QFile>
 
 #include <csignal>
-#include <memory>
 #include <cstdio>
+#include <memory>
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -50,6 +50,9 @@ QComboBox* FixedList(const char* name, const QStringList& items, QWidget* parent
 QLabel* Label(const char* name, const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(name);
+    // A label is as wide as its text advances; the last glyph may reach beyond
+    // that ("To" kerned): a little room keeps it whole.
+    label->setContentsMargins(0, 0, 2, 0);
     return label;
 }
 

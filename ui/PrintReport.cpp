@@ -7,9 +7,9 @@
 #include <QAction>
 #include <QBuffer>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QToolBar>

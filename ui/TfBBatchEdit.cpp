@@ -10,8 +10,8 @@
 #include "app/AppContext.h"
 #include "app/Prompter.h"
 #include "channels/BatchFill.h"
-#include "channels/FrequencyEntry.h"
 #include "channels/ChannelStore.h"
+#include "channels/FrequencyEntry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -88,8 +88,8 @@ TfBBatchEdit::TfBBatchEdit(AppContext& ctx, ChannelStore& store, Prompter& promp
     auto* rangeRow = new QHBoxLayout(range);
     rangeRow->setContentsMargins(0, 0, 0, 0);
     // The labels' access keys lead to their fields, so "&" marks a key, not a character.
-    for (auto [name, text, field] : {std::tuple{"Label4", "&From", m_seFrom},
-                                     std::tuple{"Label5", "&To", m_seTo}}) {
+    for (auto [name, text, field] :
+         {std::tuple{"Label4", "&From", m_seFrom}, std::tuple{"Label5", "&To", m_seTo}}) {
         QLabel* label = DialogParts::Label(name, text, range);
         label->setBuddy(field);
         rangeRow->addWidget(label);

@@ -175,8 +175,8 @@ void TfChInfo::applyColumns() {
     for (int c = 0; c < ChannelStore::kColumns; ++c) {
         const int width = std::max(
             FontFit::Width(m_grid->fontMetrics(), sampleTexts(c + 1), m_model->ColumnWidth(c)),
-            FontFit::Width(header,
-                           {m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()}, 0));
+            FontFit::Width(
+                header, {m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()}, 0));
         m_grid->setColumnWidth(c, width);
     }
 }
@@ -373,12 +373,16 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event) {
     if (!combo)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::FocusOut:
-        if (combo == m_openEditor &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
-            !combo->view()->isVisible() && !combo->hasFocus())
+    case QEvent::FocusOut: {
+        // Its own list or a dialog it opened (the tone picker) takes the focus
+        // for a while: the editor stays open for what they give it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (combo == m_openEditor && reason != Qt::PopupFocusReason &&
+            reason != Qt::ActiveWindowFocusReason && !combo->view()->isVisible() &&
+            !combo->hasFocus())
             closeEditor(true);
         break;
+    }
     case QEvent::Wheel:
         return true; // turning the wheel over an editor changes nothing
     case QEvent::KeyPress:

@@ -51,10 +51,9 @@ TfFrmAbout::TfFrmAbout(const AppContext& ctx, QWidget* parent) : QDialog(parent)
     m_memo->setObjectName("Memo1");
     m_memo->setReadOnly(true);
     // Five lines, as tall as the font needs; the box opens on its first line.
-    m_memo->setFixedHeight(std::max(kMemoHeight, kMemoLines * m_memo->fontMetrics().lineSpacing() +
-                                                     2 * m_memo->frameWidth() +
-                                                     2 * static_cast<int>(
-                                                             m_memo->document()->documentMargin())));
+    m_memo->setFixedHeight(std::max(
+        kMemoHeight, kMemoLines * m_memo->fontMetrics().lineSpacing() + 2 * m_memo->frameWidth() +
+                         2 * static_cast<int>(m_memo->document()->documentMargin())));
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);

@@ -458,12 +458,11 @@ void TfMainFrm::RunCommand(int tag) {
         break;
     case kPrintPreview:
         PreparePrintData();
-        PrintReport::Preview(m_ctx.printTables(), this,
-                             {m_dialogs, m_doc.SuggestedName(QStringLiteral("pdf")),
-                              [this](const QString& error) {
-                                  m_prompter.ShowPrompt(m_ctx.texts().Confirmation, error,
-                                                        Prompt::kInfo);
-                              }});
+        PrintReport::Preview(
+            m_ctx.printTables(), this,
+            {m_dialogs, m_doc.SuggestedName(QStringLiteral("pdf")), [this](const QString& error) {
+                 m_prompter.ShowPrompt(m_ctx.texts().Confirmation, error, Prompt::kInfo);
+             }});
         break;
     case kFunctionSetting: {
         TfBFunSet dialog(m_ctx, this);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CodeplugDocument.h"
 #include "ToolkitTranslation.h"
+#include "app/CodeplugDocument.h"
 #include "channels/ChannelStore.h"
 
 #include <QMainWindow>

@@ -5,8 +5,8 @@
 #include "FrequencyDelegate.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"
-#include "channels/FrequencyEntry.h"
 #include "channels/ChannelStore.h"
+#include "channels/FrequencyEntry.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -35,8 +35,8 @@ double SnapFrequency(double mhz) {
     if (!std::isfinite(mhz) || std::fabs(mhz) > kLargestMhz)
         return mhz;
     const double units = std::round(mhz * kUnitsPerMhz);
-    const QString digits = QStringLiteral("%1").arg(static_cast<long long>(units), 8, 10,
-                                                    QLatin1Char('0'));
+    const QString digits =
+        QStringLiteral("%1").arg(static_cast<long long>(units), 8, 10, QLatin1Char('0'));
     const bool wholeKhz = digits.size() >= 8 && digits[6] == '0' && digits[7] == '0';
     const double step = wholeKhz ? kStep5kHz : kStep6_25kHz;
     // The result lies on the 10 Hz grid that records hold, so what is kept in

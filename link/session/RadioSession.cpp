@@ -444,7 +444,12 @@ void RadioSession::OnLineError() {
     if (m_mode == Mode::Read)
         readLineError();
     else
-        transferFailed();
+        writeLineError();
+}
+
+// A write has no automatic restart: the exchange fails, reported at once.
+void RadioSession::writeLineError() {
+    transferFailed();
 }
 
 void RadioSession::readLineError() {

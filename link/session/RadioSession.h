@@ -141,6 +141,7 @@ class RadioSession {
     void retryAfterTimeout();
     void restart();
     void readLineError();
+    void writeLineError();
     void askRetry(Question question);
     void end(SessionOutcome outcome);
     void stopEverything();

@@ -15,8 +15,8 @@ struct Entry {
     const char* gridPrompt; // "", "OutRange" or "ErrRange"
     const char* rx;         // what Channel Edit's RX field shows; nullptr: nothing written
     const char* rxPrompt;
-    const char* snapped;   // Batch Channel Edit's field after the change
-    const char* test;      // the test frequency cell
+    const char* snapped; // Batch Channel Edit's field after the change
+    const char* test;    // the test frequency cell
     const char* testPrompt;
 };
 

@@ -24,9 +24,7 @@ struct Fault {
 
     bool failed() const { return status != 0; }
     /** The radio drops the line, and its side of the port goes with it. */
-    bool cut() const {
-        return has("--hangup");
-    }
+    bool cut() const { return has("--hangup"); }
     /** The cable is plugged in again after the cut: the port is reached through a link. */
     bool replugs() const { return has("--replug"); }
     bool has(const char* option) const {

@@ -350,8 +350,8 @@ TEST_F(SessionTest, ALineLostAfterTheEndIsNoFailure) {
         line.Start();
         line.Run(); // nothing else may follow
         EXPECT_EQ(line.Outcome(), SessionOutcome::Completed);
-        EXPECT_EQ(asked(p), QStringList(mode == RadioSession::Mode::Read ? "ReadOk/1"
-                                                                         : "WriteOk/1"));
+        EXPECT_EQ(asked(p),
+                  QStringList(mode == RadioSession::Mode::Read ? "ReadOk/1" : "WriteOk/1"));
         EXPECT_EQ(mode == RadioSession::Mode::Read, session->ReadResult().has_value());
     }
 }
@@ -368,14 +368,14 @@ TEST_F(SessionTest, BytesBeforeTheHandshakeAreDropped) {
             session.emplace(ctx.models(), *codeplug.model, recordsOf(codeplug));
         ScriptedPrompter p;
         VirtualLine line(*session, radio, p);
-        line.Inject(QByteArray::fromHex("55 55"));   // waiting in the port since before OK
+        line.Inject(QByteArray::fromHex("55 55"));         // waiting in the port since before OK
         line.InjectAt(QByteArray::fromHex("06"), 300'000); // during the pause after OK
         line.InjectAt(QByteArray::fromHex("06"), 480'000); // a write's 50 ms before the handshake
         line.Start();
         EXPECT_EQ(line.Outcome(), SessionOutcome::Completed);
         EXPECT_EQ(session->Identity(), "P8524V10");
-        EXPECT_EQ(asked(p), QStringList(mode == RadioSession::Mode::Read ? "ReadOk/1"
-                                                                         : "WriteOk/1"));
+        EXPECT_EQ(asked(p),
+                  QStringList(mode == RadioSession::Mode::Read ? "ReadOk/1" : "WriteOk/1"));
         // The port is flushed the moment the handshake begins.
         ASSERT_FALSE(line.SentLog().empty());
         const long long handshake = line.SentLog().front().at;

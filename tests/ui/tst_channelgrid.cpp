@@ -1,5 +1,6 @@
 #include "ChannelTableModel.h"
 #include "TfChInfo.h"
+#include "TfToneOption.h"
 #include "UiFixture.h"
 #include "channels/ChannelStore.h"
 
@@ -135,7 +136,7 @@ class ChannelGridTest : public QObject {
         // Keys reach the editor as the user types them: on the box, which has the focus.
         tone->lineEdit()->selectAll();
         QTest::keyClicks(tone, "1x2");
-        QCOMPARE(tone->currentText(), QString("12")); // the tone key filter
+        QCOMPARE(tone->currentText(), QString("12"));                   // the tone key filter
         QCOMPARE(t.store.CellText(6, Col::ColDecode), QString("None")); // not yet confirmed
         QTest::keyClick(tone, Qt::Key_Return);
         QCOMPARE(t.store.CellText(6, Col::ColDecode), QString("30.0"));
@@ -181,10 +182,10 @@ class ChannelGridTest : public QObject {
         QTest::keyClick(t.editor("cbQT"), Qt::Key_Up);
         QTest::keyClick(t.editor("cbQT"), Qt::Key_Up);
         QCOMPARE(t.window.Grid()->currentIndex().row(), 1); // row 2
-        QCOMPARE((QStringList{t.store.CellText(2, Col::ColDecode),
-                              t.store.CellText(3, Col::ColDecode),
-                              t.store.CellText(4, Col::ColDecode)}),
-                 before);
+        QCOMPARE(
+            (QStringList{t.store.CellText(2, Col::ColDecode), t.store.CellText(3, Col::ColDecode),
+                         t.store.CellText(4, Col::ColDecode)}),
+            before);
 
         // Up on a Scan Add editor showing No moves up; it does not flip to Yes.
         t.window.SelectCell(4, Col::ColScanAdd);
@@ -250,6 +251,25 @@ class ChannelGridTest : public QObject {
         QTest::keyClick(t.editor("cbQT"), Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(t.store.CellText(7, Col::ColDecode), QString("D754I"));
         QCOMPARE(asked, 3);
+    }
+
+    // The real picker, chosen from with the keyboard: the editor waits for it and commits.
+    void thePickerFromTheKeyboard() {
+        Table t;
+        t.type(9, Col::ColRx, "455");
+        t.window.PickTone = [&t] { return TfToneOption::PickTone(t.ctx, &t.window); };
+        t.window.SelectCell(9, Col::ColDecode);
+        auto seen = WhenModal([](QWidget* modal) {
+            QWidget* grid = QApplication::focusWidget();
+            QTest::keyClick(grid, Qt::Key_Down);
+            QTest::keyClick(grid, Qt::Key_Return);
+            if (modal->isVisible())
+                modal->close();
+        });
+        QTest::keyClick(t.editor("cbQT"), Qt::Key_F4);
+        QCOMPARE(*seen, QString("fToneOption"));
+        QCOMPARE(t.store.CellText(9, Col::ColDecode), QString("69.3"));
+        QCOMPARE(t.visibleEditor(), QString("cbQT"));
     }
 
     void endEditingCommitsAndHides() {

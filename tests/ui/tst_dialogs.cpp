@@ -8,15 +8,15 @@
 #include "model/Selection.h"
 
 #include <QComboBox>
-#include <QHeaderView>
-#include <QScopeGuard>
-#include <QScrollBar>
-#include <QTableView>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 

@@ -237,7 +237,8 @@ class EditDialogsTest : public QObject {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.findChild<QRadioButton*>("rOne")->setChecked(true);
-        QCOMPARE(dialog.findChild<QLabel*>("Label4")->buddy(), dialog.findChild<QSpinBox*>("seFrom"));
+        QCOMPARE(dialog.findChild<QLabel*>("Label4")->buddy(),
+                 dialog.findChild<QSpinBox*>("seFrom"));
         QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), dialog.findChild<QSpinBox*>("seTo"));
     }

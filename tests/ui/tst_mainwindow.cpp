@@ -12,9 +12,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
-#include <QSignalSpy>
 #include <QTest>
 
 using Col = ChannelStore::Column;
@@ -95,7 +95,7 @@ class MainWindowTest : public QObject {
         const struct {
             const char* item;
             bool dialog;
-        } rows[] = {{"N1", false}, {"O1", false}, {"S2", false}, {"A1", false},
+        } rows[] = {{"N1", false}, {"O1", false}, {"S2", false},    {"A1", false},
                     {"P2", true},  {"V2", true},  {"nExit", false}, {"E1", true},
                     {"E2", true},  {"R1", true},  {"W2", true}};
         for (const auto& r : rows)
