@@ -51,6 +51,17 @@ class SessionTest : public ::testing::Test {
         return RecordEncoder(cp, ctx.bands(), RecordEncoder::Target::Radio).WriteRecords();
     }
 
+    /** A read, or a write of the fixture's codeplug. */
+    void makeSession(std::optional<RadioSession>& session, RadioSession::Mode mode) {
+        if (mode == RadioSession::Mode::Read)
+            session.emplace(ctx.models(), ctx.bands());
+        else
+            session.emplace(ctx.models(), *codeplug.model, recordsOf(codeplug));
+    }
+    static QStringList success(RadioSession::Mode mode) {
+        return {mode == RadioSession::Mode::Read ? "ReadOk/1" : "WriteOk/1"};
+    }
+
     QTemporaryDir dir;
     AppContext ctx{dir.path()};
     Codeplug codeplug;
@@ -341,17 +352,13 @@ TEST_F(SessionTest, ALineLostAfterTheEndIsNoFailure) {
         SimulatedRadio radio("8524", f);
         radio.Image() = imageOf(codeplug);
         std::optional<RadioSession> session;
-        if (mode == RadioSession::Mode::Read)
-            session.emplace(ctx.models(), ctx.bands());
-        else
-            session.emplace(ctx.models(), *codeplug.model, recordsOf(codeplug));
+        makeSession(session, mode);
         ScriptedPrompter p;
         VirtualLine line(*session, radio, p);
         line.Start();
         line.Run(); // nothing else may follow
         EXPECT_EQ(line.Outcome(), SessionOutcome::Completed);
-        EXPECT_EQ(asked(p),
-                  QStringList(mode == RadioSession::Mode::Read ? "ReadOk/1" : "WriteOk/1"));
+        EXPECT_EQ(asked(p), success(mode));
         EXPECT_EQ(mode == RadioSession::Mode::Read, session->ReadResult().has_value());
     }
 }
@@ -362,10 +369,7 @@ TEST_F(SessionTest, BytesBeforeTheHandshakeAreDropped) {
         SimulatedRadio radio("8524");
         radio.Image() = imageOf(codeplug);
         std::optional<RadioSession> session;
-        if (mode == RadioSession::Mode::Read)
-            session.emplace(ctx.models(), ctx.bands());
-        else
-            session.emplace(ctx.models(), *codeplug.model, recordsOf(codeplug));
+        makeSession(session, mode);
         ScriptedPrompter p;
         VirtualLine line(*session, radio, p);
         line.Inject(QByteArray::fromHex("55 55"));         // waiting in the port since before OK
@@ -374,8 +378,7 @@ TEST_F(SessionTest, BytesBeforeTheHandshakeAreDropped) {
         line.Start();
         EXPECT_EQ(line.Outcome(), SessionOutcome::Completed);
         EXPECT_EQ(session->Identity(), "P8524V10");
-        EXPECT_EQ(asked(p),
-                  QStringList(mode == RadioSession::Mode::Read ? "ReadOk/1" : "WriteOk/1"));
+        EXPECT_EQ(asked(p), success(mode));
         // The port is flushed the moment the handshake begins.
         ASSERT_FALSE(line.SentLog().empty());
         const long long handshake = line.SentLog().front().at;
