@@ -1,6 +1,7 @@
 #include "TfTestFrequency.h"
 
 #include "DialogParts.h"
+#include "FontFit.h"
 #include "FormTranslator.h"
 #include "FrequencyDelegate.h"
 #include "app/AppContext.h"
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int kRows = 16;
 constexpr int kColumns = 3;
+constexpr int kRowHeight = 24;
 
 } // namespace
 
@@ -34,11 +36,6 @@ TfTestFrequency::TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* p
     m_grid->verticalHeader()->hide();
     m_grid->setContextMenuPolicy(Qt::NoContextMenu);
     m_grid->setItemDelegate(new FrequencyDelegate(m_grid));
-    m_grid->setColumnWidth(0, 60);
-    m_grid->setColumnWidth(1, 100);
-    m_grid->setColumnWidth(2, 100);
-    m_grid->setFixedSize(60 + 100 + 100 + 2 * m_grid->frameWidth() + 2,
-                         m_grid->horizontalHeader()->sizeHint().height() + kRows * 24);
     m_warning = new QLabel("Test Frequency mismatch.#10#13Execute read data from radio or write "
                            "to radio.",
                            this);
@@ -54,6 +51,7 @@ TfTestFrequency::TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* p
 
     if (ctx.all().LanguageIndex > 0)
         TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, true);
+    fitGrid();
     const TTestFre& test = ctx.testFre();
     for (int r = 0; r < kRows; ++r) {
         auto* number = new QTableWidgetItem(QString::number(r + 1));
@@ -74,6 +72,26 @@ TfTestFrequency::TfTestFrequency(AppContext& ctx, Prompter& prompter, QWidget* p
             CommitCell(item->row() + 1, item->column() + 1, item->text());
     });
     m_edited = false;
+}
+
+void TfTestFrequency::fitGrid() {
+    // 60, 100 and 100 pixels and rows of 24 at the least; more where the font needs it.
+    const int minimums[kColumns] = {60, 100, 100};
+    const QString samples[kColumns] = {QStringLiteral("16"), QStringLiteral("88888.88888"),
+                                       QStringLiteral("88888.88888")};
+    int width = 0;
+    for (int c = 0; c < kColumns; ++c) {
+        const QString caption = m_grid->horizontalHeaderItem(c)->text();
+        m_grid->setColumnWidth(
+            c, std::max(FontFit::Width(m_grid->fontMetrics(), {samples[c]}, minimums[c]),
+                        FontFit::Width(m_grid->horizontalHeader()->fontMetrics(), {caption}, 0)));
+        width += m_grid->columnWidth(c);
+    }
+    const int row = FontFit::LineHeight(m_grid->fontMetrics(), kRowHeight);
+    m_grid->verticalHeader()->setDefaultSectionSize(row);
+    m_grid->setFixedSize(width + 2 * m_grid->frameWidth() + 2,
+                         m_grid->horizontalHeader()->sizeHint().height() + kRows * row +
+                             2 * m_grid->frameWidth());
 }
 
 void TfTestFrequency::CommitCell(int row, int col, const QString& text) {

@@ -23,6 +23,8 @@ class TfTestFrequency : public QDialog {
 
   private:
     void ok();
+    /** Column widths and row heights that show the captions and frequencies whole. */
+    void fitGrid();
 
     AppContext& m_ctx;
     Prompter& m_prompter;
