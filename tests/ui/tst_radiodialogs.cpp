@@ -17,31 +17,40 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Col = ChannelStore::Column;
 
 namespace {
 
-/** qx7-sim with the given options; Device() is the path it printed. */
+/**
+ * qx7-sim with the given options, ready once it printed its device. Port() is
+ * its link, which goes when the simulator does: a dialog that opens the port
+ * again after a cut line never reaches another test's simulator.
+ */
 class Simulator {
   public:
-    explicit Simulator(const QStringList& args) {
+    explicit Simulator(QStringList args) {
+        if (!args.contains("--link"))
+            args << "--link" << m_dir.filePath("radio");
+        m_port = args.value(args.indexOf("--link") + 1);
         m_process.start(QStringLiteral(QX7_SIM), args);
         m_process.waitForStarted(5000);
         while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
         }
-        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        m_process.readLine(); // the device, behind the link
     }
     ~Simulator() {
         m_process.terminate();
         m_process.waitForFinished(3000);
     }
-    const QString& Device() const { return m_device; }
+    const QString& Port() const { return m_port; }
 
   private:
+    QTemporaryDir m_dir;
     QProcess m_process;
-    QString m_device;
+    QString m_port;
 };
 
 } // namespace
@@ -50,8 +59,8 @@ class RadioDialogsTest : public QObject {
     Q_OBJECT
 
     struct Program {
-        explicit Program(const Simulator& sim, const QString& port = {}) {
-            const QString device = port.isEmpty() ? sim.Device() : port;
+        explicit Program(const Simulator& sim) {
+            const QString device = sim.Port();
             home.write("SysInfo.Ini",
                        "[SysInfo]\nCom=COM9\n[Ports]\nCOM9=" + device.toLocal8Bit() + "\n");
             ctx = std::make_unique<AppContext>(home.path());
@@ -158,7 +167,7 @@ class RadioDialogsTest : public QObject {
         // Unless the radio hung up and took the line along, the port is free at once.
         if (!f.cut()) {
             RadioPort port;
-            QCOMPARE(port.OpenFor(radio.Device(), PortNames(), false).failure,
+            QCOMPARE(port.OpenFor(radio.Port(), PortNames(), false).failure,
                      RadioPort::Failure::None);
         }
         const Codeplug after = p.window->Document().Capture();
@@ -192,7 +201,7 @@ class RadioDialogsTest : public QObject {
         const QString link = files.file("radio");
         Simulator sim({"--image", files.file("radio.dat"), "--hangup-after", "3", "--replug",
                        "--link", link});
-        Program p(sim, link);
+        Program p(sim);
         p.run(20, [&p] { return p.asked(p.ctx->texts().ReadOk); });
         QVERIFY(p.asked(p.ctx->texts().ReadOk));
         QVERIFY(!p.asked(p.ctx->texts().ComError));
@@ -279,7 +288,7 @@ class RadioDialogsTest : public QObject {
         QComboBox* box = dialog.PortBox();
         const int mapped = box->findData("COM9");
         QVERIFY(mapped >= 0);
-        QVERIFY(box->itemText(mapped).contains(sim.Device()));
+        QVERIFY(box->itemText(mapped).contains(sim.Port()));
         QCOMPARE(box->currentData().toString(), QString("COM9"));
         dialog.findChild<QPushButton*>("btnOk")->click();
         QCOMPARE(p.ctx->all().PortName, QString("COM9"));
