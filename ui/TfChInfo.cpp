@@ -122,6 +122,18 @@ TfChInfo::TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWi
             [this](const QModelIndex& index) { onPressed(index.row() + 1, index.column() + 1); });
 }
 
+TfChInfo::~TfChInfo() {
+    // The editors are taken down after this part of the window, and may still
+    // signal then (a focus lost): nothing they say reaches it any more.
+    m_openEditor = nullptr;
+    for (QComboBox* c : {m_cbQT, m_cbDQT, m_cbfsgl, m_cbkz, m_cbHave}) {
+        c->disconnect(this);
+        c->removeEventFilter(this);
+        if (c->lineEdit())
+            c->lineEdit()->removeEventFilter(this);
+    }
+}
+
 QComboBox* TfChInfo::makeToneEditor(const char* name) {
     auto* combo = new ToneComboBox(name, ToneComboBox::Keys::Tone, m_grid->viewport());
     combo->hide();

@@ -25,6 +25,7 @@ class TfChInfo : public QWidget {
 
   public:
     TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWidget* parent = nullptr);
+    ~TfChInfo() override;
 
     /** The first showing: translation, None text, columns, rows. */
     void FormShow();
