@@ -2,13 +2,13 @@
 
 #include "ExitCode.h"
 #include "Workspace.h"
+#include "app/SafeFile.h"
 #include "image/CodeplugCsv.h"
 #include "image/CodeplugJson.h"
 #include "image/DataFile.h"
 #include "model/Selection.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
 namespace {
 
@@ -105,7 +105,7 @@ int ExportCommand::run(const QStringList& args, const QString& appDir) {
         PrintOut(QString::fromUtf8(text));
         return ExitCode::kOk;
     }
-    const QString error = DataFile::WriteAtomically(parser.value(kOutput), text);
+    const QString error = SafeFile::Write(parser.value(kOutput), text);
     if (!error.isEmpty()) {
         PrintError(error);
         return ExitCode::kBadFile;
@@ -185,12 +185,12 @@ int ImportCommand::run(const QStringList& args, const QString& appDir) {
         if (status != ExitCode::kOk)
             return status;
     }
-    QFile file(in);
-    if (!file.open(QIODevice::ReadOnly)) {
-        PrintError(QStringLiteral("Cannot open %1: %2.").arg(in, file.errorString()));
+    const SafeFile::Input input = SafeFile::Read(in, SafeFile::kTextLimit);
+    if (!input.ok()) {
+        PrintError(input.error);
         return ExitCode::kBadFile;
     }
-    const QByteArray text = file.readAll();
+    const QByteArray& text = input.bytes;
     if (kind == "csv") {
         if (parser.isSet(base)) {
             const DataFile::Decoded d = readDataFile(parser.value(base), ws);

@@ -2,7 +2,7 @@
 
 #include "app/FileDialogs.h"
 #include "app/PrintTables.h"
-#include "image/DataFile.h"
+#include "app/SafeFile.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -82,7 +82,7 @@ bool PrintReport::WritePdf(const PrintTables& tables, const QString& path, QStri
         writer.setResolution(kPdfResolution);
         Build(tables)->print(&writer);
     }
-    const QString failure = DataFile::WriteAtomically(path, pdf.data());
+    const QString failure = SafeFile::Write(path, pdf.data());
     if (error)
         *error = failure;
     return failure.isEmpty();

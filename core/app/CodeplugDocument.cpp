@@ -2,7 +2,9 @@
 
 #include "AppContext.h"
 #include "FileDialogs.h"
+#include "MessageText.h"
 #include "Prompter.h"
+#include "SafeFile.h"
 #include "channels/ChannelStore.h"
 #include "image/CodeplugCsv.h"
 #include "image/DataFile.h"
@@ -80,16 +82,23 @@ void CodeplugDocument::Apply(const Codeplug& cp) {
 }
 
 bool CodeplugDocument::SaveDataFile() {
+    QString why;
+    const std::optional<QDateTime> saveTime = DataFile::SaveTime(&why);
+    if (!saveTime) {
+        report(QStringLiteral("Cannot save %1: %2.").arg(MessageText::Path(m_fileName), why));
+        return false;
+    }
     DataFile::Encoded encoded;
     try {
-        encoded = DataFile::Encode(Capture(), m_ctx.bands(), DataFile::SaveTime());
+        encoded = DataFile::Encode(Capture(), m_ctx.bands(), *saveTime);
     } catch (const CodecError& e) {
-        report(QStringLiteral("Cannot save %1: %2.").arg(m_fileName, e.message()));
+        report(
+            QStringLiteral("Cannot save %1: %2.").arg(MessageText::Path(m_fileName), e.message()));
         return false;
     }
     m_ctx.all().UsedBits = encoded.usedBits;
     m_ctx.all().ScanBits = encoded.scanBits;
-    const QString error = DataFile::WriteAtomically(m_fileName, encoded.bytes);
+    const QString error = SafeFile::Write(m_fileName, encoded.bytes);
     if (!error.isEmpty()) {
         report(error);
         return false;
@@ -190,14 +199,14 @@ bool CodeplugDocument::ImportCsv() {
 }
 
 bool CodeplugDocument::ImportCsvFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorString()));
+    const SafeFile::Input in = SafeFile::Read(path, SafeFile::kTextLimit);
+    if (!in.ok()) {
+        report(in.error);
         return false;
     }
-    const CodeplugCsv::Parsed parsed = CodeplugCsv::Read(file.readAll(), *m_ctx.all().CurrentModel);
+    const CodeplugCsv::Parsed parsed = CodeplugCsv::Read(in.bytes, *m_ctx.all().CurrentModel);
     if (!parsed.error.isEmpty()) {
-        report(QStringLiteral("Cannot import %1: %2.").arg(path, parsed.error));
+        report(QStringLiteral("Cannot import %1: %2.").arg(MessageText::Path(path), parsed.error));
         return false;
     }
     if (!parsed.invalid.isEmpty()) {
@@ -206,7 +215,7 @@ bool CodeplugDocument::ImportCsvFile(const QString& path) {
             lines << p.text();
         if (parsed.ChannelsGiven() == 0) {
             report(QStringLiteral("Cannot import %1: no line gives a channel.\n%2")
-                       .arg(path, lines.join('\n')));
+                       .arg(MessageText::Path(path), lines.join('\n')));
             return false;
         }
         QString question = m_ctx.texts().CsvSkip;
@@ -232,10 +241,10 @@ bool CodeplugDocument::ExportCsvFile(const QString& path) {
     try {
         csv = CodeplugCsv::Write(Capture().channels);
     } catch (const CodecError& e) {
-        report(QStringLiteral("Cannot export %1: %2.").arg(path, e.message()));
+        report(QStringLiteral("Cannot export %1: %2.").arg(MessageText::Path(path), e.message()));
         return false;
     }
-    const QString error = DataFile::WriteAtomically(path, csv);
+    const QString error = SafeFile::Write(path, csv);
     if (!error.isEmpty()) {
         report(error);
         return false;

@@ -1,7 +1,8 @@
 #include "IniFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "SafeFile.h"
+
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -73,10 +74,13 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {
 }
 
 void IniFile::load() {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    const SafeFile::Input in = SafeFile::Read(m_path, SafeFile::kTextLimit);
+    if (!in.ok()) {
+        // A file that is there but cannot be read whole is never written over.
+        m_unreadable = QFileInfo::exists(m_path);
         return;
-    QByteArray all = file.readAll();
+    }
+    QByteArray all = in.bytes;
     if (all.startsWith("\xEF\xBB\xBF")) {
         m_bom = all.left(3);
         all.remove(0, 3);
@@ -195,16 +199,8 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         if (i + 1 < lines.size() || endsWithNewLine)
             text += m_eol;
     }
-    // Unbuffered, so that a refused write is known before the file is replaced.
-    QSaveFile file(m_path);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (ok && file.write(text) != text.size()) {
-        file.cancelWriting();
-        ok = false;
-    }
-    if (ok)
-        ok = file.commit();
-    if (!ok) {
+    // A temporary file renamed over the old one, and only over a regular file.
+    if (m_unreadable || !SafeFile::Write(m_path, text).isEmpty()) {
         if (error)
             *error = QStringLiteral("Unable to write to %1").arg(m_path);
         return false;

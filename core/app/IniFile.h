@@ -57,4 +57,6 @@ class IniFile {
     QByteArray m_bom;
     bool m_gbk = false;
     bool m_trailingEol = true;
+    /** The file is there but could not be read whole (too large, no permission). */
+    bool m_unreadable = false;
 };

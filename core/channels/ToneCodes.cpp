@@ -1,5 +1,7 @@
 #include "ToneCodes.h"
 
+#include <QRegularExpression>
+
 namespace ToneCodes {
 
 namespace {
@@ -43,6 +45,17 @@ QStringList ToneList(const QString& noneText) {
     for (const QString& code : DcsCodes())
         list.append('D' + code + 'I');
     return list;
+}
+
+bool IsToneText(const QString& text) {
+    static const QRegularExpression ctcss(QStringLiteral("^[0-9]{2,3}\\.[0-9]$"));
+    static const QRegularExpression dcs(QStringLiteral("^D[0-7]{3}[NI]$"));
+    if (dcs.match(text).hasMatch())
+        return true;
+    if (!ctcss.match(text).hasMatch())
+        return false;
+    const double hz = text.toDouble();
+    return hz >= 30.0 && hz <= 290.0;
 }
 
 QString NormalizeToneText(const QString& text) {

@@ -18,6 +18,13 @@ const QStringList& DcsCodes();
 QStringList ToneList(const QString& noneText);
 
 /**
+ * A tone text as an import takes it, exactly: a CTCSS value with one decimal
+ * from 30.0 to 290.0 ("67.0", "254.1"), or "D", three octal digits and "N" or
+ * "I" ("D023N"). The None text is not one.
+ */
+bool IsToneText(const QString& text);
+
+/**
  * A typed tone made valid: a CTCSS number clamped to 30.0 .. 290.0 with one
  * decimal ("290.0" when it cannot be read), a DCS text kept when it is "D",
  * three octal digits and N, I, n or i, else "D777N". Empty stays empty.

@@ -1,7 +1,9 @@
 #include "CodeplugCsv.h"
 
 #include "CsvReader.h"
+#include "app/MessageText.h"
 #include "channels/ChannelEditing.h"
+#include "channels/ToneCodes.h"
 #include "model/TMacType.h"
 
 #include <QHash>
@@ -163,7 +165,7 @@ class LineReader {
         const int n = field("Location").toInt(&ok);
         if (!ok || n < 1 || n > m_model.ChannelCount)
             throw LineError{QStringLiteral("location \"%1\" is outside 1 to %2")
-                                .arg(field("Location"))
+                                .arg(MessageText::Quoted(field("Location")))
                                 .arg(m_model.ChannelCount)};
         return n;
     }
@@ -183,7 +185,7 @@ class LineReader {
             c.tx = snapped(tx, "TX frequency");
         } else if (!duplex.isEmpty()) {
             throw LineError{QStringLiteral("duplex \"%1\" is not empty, +, -, split or off")
-                                .arg(field("Duplex"))};
+                                .arg(MessageText::Quoted(field("Duplex")))};
         }
         readTones(c);
 
@@ -193,7 +195,8 @@ class LineReader {
         else if (mode == "NFM")
             c.bandwidth = 1;
         else
-            throw LineError{QStringLiteral("mode \"%1\" is not FM or NFM").arg(field("Mode"))};
+            throw LineError{QStringLiteral("mode \"%1\" is not FM or NFM")
+                                .arg(MessageText::Quoted(field("Mode")))};
 
         c.scanAdd = field("Skip").toUpper() == "S" ? 1 : 0;
         c.power = power();
@@ -212,8 +215,8 @@ class LineReader {
         bool ok = false;
         const double mhz = field(column).toDouble(&ok);
         if (!ok || !std::isfinite(mhz) || mhz < 0 || mhz >= 100000.0)
-            throw LineError{
-                QStringLiteral("%1 \"%2\" is not a number of MHz").arg(what, field(column))};
+            throw LineError{QStringLiteral("%1 \"%2\" is not a number of MHz")
+                                .arg(what, MessageText::Quoted(field(column)))};
         return toUnits(mhz);
     }
 
@@ -244,10 +247,11 @@ class LineReader {
     QString ctcss(const QString& column) const {
         bool ok = false;
         const double hz = field(column).toDouble(&ok);
-        if (!ok || !(hz >= 30.0 && hz <= 290.0))
+        const QString tone = QString::number(hz, 'f', 1);
+        if (!ok || !ToneCodes::IsToneText(tone))
             throw LineError{QStringLiteral("%1 \"%2\" is not a CTCSS tone from 30.0 to 290.0 Hz")
-                                .arg(column, field(column))};
-        return QString::number(hz, 'f', 1);
+                                .arg(column, MessageText::Quoted(field(column)))};
+        return tone;
     }
 
     QString dcs(const QString& column, QChar polarity) const {
@@ -255,9 +259,11 @@ class LineReader {
         bool ok = code.size() >= 1 && code.size() <= 3;
         for (QChar ch : code)
             ok = ok && ch >= '0' && ch <= '7';
-        if (!ok)
-            throw LineError{QStringLiteral("%1 \"%2\" is not an octal DCS code").arg(column, code)};
-        return QStringLiteral("D%1%2").arg(code, 3, QLatin1Char('0')).arg(polarity);
+        const QString tone = QStringLiteral("D%1%2").arg(code, 3, QLatin1Char('0')).arg(polarity);
+        if (!ok || !ToneCodes::IsToneText(tone))
+            throw LineError{QStringLiteral("%1 \"%2\" is not an octal DCS code")
+                                .arg(column, MessageText::Quoted(code))};
+        return tone;
     }
 
     // "N" normal, "R" reversed (our "I"), encode side first.
@@ -268,7 +274,7 @@ class LineReader {
         const auto valid = [](QChar ch) { return ch == 'N' || ch == 'R'; };
         if (p.size() != 2 || !valid(p[0]) || !valid(p[1]))
             throw LineError{QStringLiteral("DTCS polarity \"%1\" is not two of N and R")
-                                .arg(field("DtcsPolarity"))};
+                                .arg(MessageText::Quoted(field("DtcsPolarity")))};
         return p[side] == 'R' ? QChar('I') : QChar('N');
     }
 
@@ -291,7 +297,8 @@ class LineReader {
             const QStringList sides{"", "Tone", "DTCS"};
             if (arrow < 0 || !sides.contains(encode) || !sides.contains(decode) ||
                 (encode.isEmpty() && decode.isEmpty()))
-                throw LineError{QStringLiteral("cross mode \"%1\" is not known").arg(cross)};
+                throw LineError{QStringLiteral("cross mode \"%1\" is not known")
+                                    .arg(MessageText::Quoted(cross))};
             if (encode == "Tone")
                 c.encodeTone = ctcss("rToneFreq");
             else if (encode == "DTCS")
@@ -303,7 +310,7 @@ class LineReader {
         } else {
             throw LineError{
                 QStringLiteral("tone mode \"%1\" is not empty, Tone, TSQL, DTCS or Cross")
-                    .arg(mode)};
+                    .arg(MessageText::Quoted(mode))};
         }
     }
 
@@ -319,7 +326,7 @@ class LineReader {
         const double watts = text.toDouble(&ok);
         if (!ok)
             throw LineError{QStringLiteral("power \"%1\" is not High, Low or a number of watts")
-                                .arg(field("Power"))};
+                                .arg(MessageText::Quoted(field("Power")))};
         return watts > 1.0 ? 1 : 0;
     }
 
@@ -330,7 +337,8 @@ class LineReader {
             return 1;
         if (text.compare("Yes", Qt::CaseInsensitive) == 0)
             return 0;
-        throw LineError{QStringLiteral("%1 \"%2\" is not Yes or No").arg(column, text)};
+        throw LineError{
+            QStringLiteral("%1 \"%2\" is not Yes or No").arg(column, MessageText::Quoted(text))};
     }
 
     const QHash<QString, int>& m_columns;

@@ -1,7 +1,9 @@
 #include "CodeplugJson.h"
 
+#include "app/MessageText.h"
 #include "channels/ChannelEditing.h"
 #include "channels/ChannelStore.h"
+#include "channels/ToneCodes.h"
 #include "model/Selection.h"
 #include "model/TFrqList.h"
 #include "model/TMacList.h"
@@ -9,6 +11,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
+
+#include <vector>
 
 namespace {
 
@@ -63,13 +68,104 @@ struct Checker {
     bool keys(const QJsonObject& o, const QStringList& expected, const QString& where) {
         for (const QString& k : o.keys())
             if (!expected.contains(k))
-                return fail(QStringLiteral("%1: unknown key \"%2\"").arg(where, k));
+                return fail(
+                    QStringLiteral("%1: unknown key \"%2\"").arg(where, MessageText::Quoted(k)));
         for (const QString& k : expected)
             if (!o.contains(k))
                 return fail(QStringLiteral("%1: missing key \"%2\"").arg(where, k));
         return true;
     }
 };
+
+/** A JSON value as a message quotes it. */
+QString shown(const QJsonValue& v) {
+    if (v.isString())
+        return MessageText::Quoted(v.toString());
+    return MessageText::Quoted(
+        QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact))
+            .mid(1)
+            .chopped(1));
+}
+
+/** Reads the string that starts at json[at] (a quote), decoding its escapes; at moves past it. */
+QString readString(const QByteArray& json, qsizetype& at) {
+    QString text;
+    qsizetype run = ++at;
+    while (at < json.size() && json[at] != '"') {
+        if (json[at] != '\\') {
+            ++at;
+            continue;
+        }
+        text += QString::fromUtf8(json.mid(run, at - run));
+        const char e = at + 1 < json.size() ? json[at + 1] : '\0';
+        if (e == 'u') {
+            text += QChar(json.mid(at + 2, 4).toUShort(nullptr, 16));
+            at += 6;
+        } else {
+            static const QByteArray from = "bfnrt";
+            static const char to[] = "\b\f\n\r\t";
+            const qsizetype i = from.indexOf(e);
+            text += QChar(i >= 0 ? to[i] : e);
+            at += 2;
+        }
+        run = at;
+    }
+    text += QString::fromUtf8(json.mid(run, at - run));
+    ++at; // the closing quote
+    return text;
+}
+
+/**
+ * The first key given twice in one object of a valid JSON text, as a message
+ * naming where ("channels[2]: the key \"rx\" is given twice"), or empty. The
+ * parser keeps only the last of them, so it is looked for in the text itself.
+ */
+QString duplicateKey(const QByteArray& json) {
+    struct Level {
+        bool object;
+        QString path;
+        QSet<QString> keys;
+        QString key; // the member being read
+        int index = 0;
+        bool expectKey = true;
+    };
+    std::vector<Level> stack;
+    for (qsizetype at = 0; at < json.size();) {
+        const char c = json[at];
+        if (c == '"') {
+            QString text = readString(json, at);
+            if (!stack.empty() && stack.back().object && stack.back().expectKey) {
+                Level& level = stack.back();
+                if (level.keys.contains(text))
+                    return QStringLiteral("%1: the key \"%2\" is given twice")
+                        .arg(level.path, MessageText::Quoted(text));
+                level.keys.insert(text);
+                level.key = text;
+                level.expectKey = false;
+            }
+            continue;
+        }
+        if (c == '{' || c == '[') {
+            QString path = QStringLiteral("codeplug");
+            if (!stack.empty()) {
+                const Level& parent = stack.back();
+                path = parent.object
+                           ? (stack.size() == 1 ? parent.key : parent.path + '.' + parent.key)
+                           : QStringLiteral("%1[%2]").arg(parent.path).arg(parent.index);
+            }
+            stack.push_back({c == '{', path, {}, {}, 0, c == '{'});
+        } else if ((c == '}' || c == ']') && !stack.empty()) {
+            stack.pop_back();
+        } else if (c == ',' && !stack.empty()) {
+            if (stack.back().object)
+                stack.back().expectKey = true;
+            else
+                ++stack.back().index;
+        }
+        ++at;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -127,6 +223,10 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
                            : QStringLiteral("the JSON text is not an object");
         return result;
     }
+    if (const QString duplicate = duplicateKey(json); !duplicate.isEmpty()) {
+        result.error = duplicate;
+        return result;
+    }
     const QJsonObject top = doc.object();
     if (!check.keys(top, kTopKeys, "codeplug")) {
         result.error = check.error;
@@ -134,18 +234,29 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
     }
 
     Codeplug cp;
-    const QString code = top["model"].toString();
-    cp.model = models.FindByCode(code);
-    if (!top["model"].isString() || !cp.model) {
+    if (!top["model"].isString()) {
+        result.error = QStringLiteral("model must be a text such as \"8524\"");
+        return result;
+    }
+    cp.model = models.FindByCode(top["model"].toString());
+    if (!cp.model) {
         result.error = QStringLiteral("model: \"%1\" is not a model of the catalogue")
-                           .arg(top["model"].toVariant().toString());
+                           .arg(shown(top["model"]));
         return result;
     }
     cp.modelCode = cp.model->Code;
+    if (!top["band"].isString()) {
+        result.error =
+            QStringLiteral("band must be a text such as \"%1\"").arg(cp.model->DefaultBand);
+        return result;
+    }
     cp.bandText = top["band"].toString();
-    if (!top["band"].isString() || !bands.Contains(cp.bandText)) {
-        result.error = QStringLiteral("band: \"%1\" is not a band of the band list")
-                           .arg(top["band"].toVariant().toString());
+    // One of the model's own bands, as the Model Information dialog offers them.
+    if (!cp.model->Bands.contains(cp.bandText) || !bands.Contains(cp.bandText)) {
+        result.error = QStringLiteral("band: \"%1\" is not a band of model %2, whose bands are "
+                                      "\"%3\"")
+                           .arg(shown(top["band"]), cp.model->Code,
+                                cp.model->Bands.join(QStringLiteral("\", \"")));
         return result;
     }
     const BandLimits limits = ParseBand(cp.bandText).value_or(BandLimits{});
@@ -154,22 +265,26 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
     cp.channels.assign(static_cast<size_t>(cp.model->ChannelCount), std::nullopt);
 
     if (!top["channels"].isArray())
-        check.fail("channels: not a list");
+        check.fail("channels must be a list");
     const QJsonArray channels = top["channels"].toArray();
     for (int i = 0; i < channels.size() && check.error.isEmpty(); ++i) {
         const QJsonObject o = channels[i].toObject();
         QString where = QStringLiteral("channels[%1]").arg(i);
         if (!channels[i].isObject()) {
-            check.fail(where + ": not an object");
+            check.fail(where + " must be an object");
             break;
         }
         if (!check.keys(o, kChannelKeys, where))
             break;
         const QJsonValue number = o["channel"];
+        if (!number.isDouble()) {
+            check.fail(where + ": channel must be a number");
+            break;
+        }
         const int n = number.toInt(0);
-        if (!number.isDouble() || number.toDouble() != n || n < 1 || n > cp.model->ChannelCount) {
+        if (number.toDouble() != n || n < 1 || n > cp.model->ChannelCount) {
             check.fail(QStringLiteral("%1: channel number %2 is outside 1 to %3")
-                           .arg(where, number.toVariant().toString())
+                           .arg(where, shown(number))
                            .arg(cp.model->ChannelCount));
             break;
         }
@@ -181,24 +296,28 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
         ChannelValues c;
         const auto frequency = [&](const char* key, double* out) {
             const QJsonValue v = o[QLatin1String(key)];
-            bool ok = false;
-            const double mhz = v.toString().toDouble(&ok);
-            if (!v.isString() || !ok)
+            const QString name = QString::fromLatin1(key).toUpper();
+            if (!v.isString())
                 return check.fail(
-                    QStringLiteral("%1: %2 frequency %3 is not a number")
-                        .arg(where, QString::fromLatin1(key).toUpper(), v.toVariant().toString()));
+                    QStringLiteral("%1: %2 frequency must be a text such as \"438.50000\"")
+                        .arg(where, name));
+            // Not a number, not finite ("nan", "inf") or beyond any frequency: refused.
+            const auto parsed = ChannelEditing::ParseFrequency(v.toString());
+            if (!parsed)
+                return check.fail(QStringLiteral("%1: %2 frequency %3 is not a number")
+                                      .arg(where, name, shown(v)));
+            const double mhz = *parsed;
             if (mhz < cp.model->MinFreq || mhz > cp.model->MaxFreq)
                 return check.fail(QStringLiteral("%1: %2 frequency %3 is outside the model's "
                                                  "limits %4 to %5 MHz")
-                                      .arg(where, QString::fromLatin1(key).toUpper(), v.toString())
+                                      .arg(where, name, shown(v))
                                       .arg(cp.model->MinFreq)
                                       .arg(cp.model->MaxFreq));
             const double snapped = ChannelEditing::SnapFrequency(mhz);
             if (snapped != mhz)
                 result.warnings << QStringLiteral("%1: %2 frequency %3 moved down onto the "
                                                   "channel raster: %4")
-                                       .arg(where, QString::fromLatin1(key).toUpper(), v.toString(),
-                                            FormatFrequency(snapped));
+                                       .arg(where, name, shown(v), FormatFrequency(snapped));
             *out = snapped;
             return true;
         };
@@ -206,10 +325,16 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
             const QJsonValue v = o[QLatin1String(key)];
             if (v.isNull())
                 return true;
-            if (!v.isString() || !TBWriteRead::IsCanonicalTone(v.toString()))
-                return check.fail(QStringLiteral("%1: %2 tone %3 is not a valid tone text "
-                                                 "(such as 67.0, D023N or D023I)")
-                                      .arg(where, QLatin1String(key), v.toVariant().toString()));
+            if (!v.isString())
+                return check.fail(QStringLiteral("%1: %2 tone must be a text such as \"67.0\" or "
+                                                 "\"D023N\", or null")
+                                      .arg(where, QLatin1String(key)));
+            if (!ToneCodes::IsToneText(v.toString()))
+                return check.fail(QStringLiteral("%1: %2 tone %3 is not a valid tone text (a "
+                                                 "CTCSS value from 30.0 to 290.0 such as 67.0, "
+                                                 "or D, three octal digits and N or I such as "
+                                                 "D023N)")
+                                      .arg(where, QLatin1String(key), shown(v)));
             *out = v.toString();
             return true;
         };
@@ -226,10 +351,14 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
         for (const QString& name : kSwitches) {
             const QStringList items = SwitchItems(name);
             const int index = items.indexOf(o[name].toString());
-            if (!o[name].isString() || index < 0) {
+            if (!o[name].isString()) {
+                check.fail(QStringLiteral("%1: %2 must be a text, one of %3")
+                               .arg(where, name, items.join(QStringLiteral(", "))));
+                break;
+            }
+            if (index < 0) {
                 check.fail(QStringLiteral("%1: %2 %3 is not one of %4")
-                               .arg(where, name, o[name].toVariant().toString(),
-                                    items.join(QStringLiteral(", "))));
+                               .arg(where, name, shown(o[name]), items.join(QStringLiteral(", "))));
                 break;
             }
             *switchField(c, name) = index;
@@ -249,9 +378,13 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
                 const QString name = QLatin1String(f.name);
                 const int high = name == "ClewVoice" ? 1 : name == "BatterySave" ? 127 : 255;
                 const int value = v.toInt(-1);
-                if (!v.isDouble() || v.toDouble() != value || value < 0 || value > high) {
+                if (!v.isDouble()) {
+                    check.fail(QStringLiteral("settings.%1 must be a number").arg(name));
+                    break;
+                }
+                if (v.toDouble() != value || value < 0 || value > high) {
                     check.fail(QStringLiteral("settings.%1: %2 is outside 0 to %3")
-                                   .arg(name, v.toVariant().toString())
+                                   .arg(name, shown(v))
                                    .arg(high));
                     break;
                 }
@@ -259,19 +392,19 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
             }
         }
     } else if (check.error.isEmpty()) {
-        check.fail("settings: not an object");
+        check.fail("settings must be an object");
     }
 
     if (check.error.isEmpty()) {
         const QJsonObject message = top["message"].toObject();
         if (!top["message"].isObject())
-            check.fail("message: not an object");
+            check.fail("message must be an object");
         else if (check.keys(message, kMessageKeys, "message")) {
             for (const QString& key : kMessageKeys) {
                 const QJsonValue v = message[key];
                 const QString line = v.toString();
                 if (!v.isString()) {
-                    check.fail(QStringLiteral("message.%1: not a text").arg(key));
+                    check.fail(QStringLiteral("message.%1 must be a text").arg(key));
                     break;
                 }
                 if (line.size() > TEnMsg::kLineLength) {
@@ -285,7 +418,7 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
                     if (ch.unicode() >= 0xFF) {
                         check.fail(QStringLiteral("message.%1: the character \"%2\" does not fit "
                                                   "one byte of the message record")
-                                       .arg(key, QString(ch)));
+                                       .arg(key, MessageText::Quoted(QString(ch))));
                         break;
                     }
                 (key == "line1" ? cp.message.Line1 : cp.message.Line2) = line;

@@ -4,8 +4,10 @@
 #include "RecordEncoder.h"
 #include "model/TMacList.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "app/MessageText.h"
+#include "app/SafeFile.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -38,9 +40,8 @@ DataFile::Decoded DataFile::Decode(const QByteArray& bytes, const QString& path,
     Decoded d;
     if (bytes.size() < kRecordSize) {
         d.failure = Failure::TooShort;
-        d.error = QStringLiteral("%1 is not a data file: it holds %2 bytes, less than its header.")
-                      .arg(path)
-                      .arg(bytes.size());
+        d.error = QStringLiteral("%1 is not a data file: it holds %2, less than its header.")
+                      .arg(MessageText::Path(path), MessageText::Bytes(bytes.size()));
         return d;
     }
     d.header = TBWriteRead::DecodeHeader(recordAt(bytes, 0));
@@ -48,21 +49,19 @@ DataFile::Decoded DataFile::Decode(const QByteArray& bytes, const QString& path,
     const TMacType* model = models.FindByCode(code);
     if (!model) {
         d.failure = Failure::UnknownModel;
-        d.error =
-            QStringLiteral("%1 is for model \"%2\", which QX7 does not know.").arg(path, code);
+        d.error = QStringLiteral("%1 is for model \"%2\", which QX7 does not know.")
+                      .arg(MessageText::Path(path), MessageText::Quoted(code));
         return d;
     }
     const MemoryMap map = MemoryMap::ForModel(*model);
     if (bytes.size() < map.FileSize()) {
         d.failure = Failure::TooShort;
-        d.error = QStringLiteral("%1 is cut short: it holds %2 bytes, but a data file of model "
-                                 "%3 has %4 (%5 records of 16 bytes); %6 bytes are missing.")
-                      .arg(path)
-                      .arg(bytes.size())
-                      .arg(model->Code)
+        d.error = QStringLiteral("%1 is cut short: it holds %2, but a data file of model "
+                                 "%3 has %4 (%5 records of 16 bytes); %6 are missing.")
+                      .arg(MessageText::Path(path), MessageText::Bytes(bytes.size()), model->Code)
                       .arg(map.FileSize())
                       .arg(map.FileRecordCount())
-                      .arg(map.FileSize() - bytes.size());
+                      .arg(MessageText::Bytes(map.FileSize() - bytes.size()));
         return d;
     }
     RecordDecoder decoder(*model, bands, models);
@@ -74,37 +73,45 @@ DataFile::Decoded DataFile::Decode(const QByteArray& bytes, const QString& path,
 
 DataFile::Decoded DataFile::Read(const QString& path, const TMacList& models,
                                  const TFrqList& bands) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // No data file needs more than the records of the largest model: an
+    // endless device or a huge file is read no further, and what lies after
+    // the band record is not used anyway.
+    qint64 largest = 0;
+    for (int i = 0; i < models.Count(); ++i)
+        largest = std::max<qint64>(largest, MemoryMap::ForModel(*models.Item(i)).FileSize());
+    const SafeFile::Input in = SafeFile::Read(path, largest, true);
+    if (!in.ok()) {
         Decoded d;
         d.failure = Failure::CannotRead;
-        d.error = QStringLiteral("Cannot open %1: %2.").arg(path, file.errorString());
+        d.error = in.error;
         return d;
     }
-    return Decode(file.readAll(), path, models, bands);
+    return Decode(in.bytes, path, models, bands);
 }
 
-QString DataFile::WriteAtomically(const QString& path, const QByteArray& bytes) {
-    // Unbuffered: a buffered write would report a full disk only while the
-    // file is committed, too late for the temporary file to be dropped, and
-    // an empty file would replace the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Cannot write %1: %2.").arg(path, why);
-    }
-    if (!file.commit())
-        return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
-    return {};
-}
-
-QDateTime DataFile::SaveTime() {
+std::optional<QDateTime> DataFile::SaveTime(QString* error) {
+    const QByteArray given = qgetenv("SOURCE_DATE_EPOCH");
+    if (given.isNull())
+        return QDateTime::currentDateTime();
+    // The header holds the year in two bytes and the date as "yyyy-MM-dd".
+    constexpr qint64 kLastSecond = 253402300799; // 9999-12-31 23:59:59 UTC
     bool ok = false;
-    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    if (ok)
-        return QDateTime::fromSecsSinceEpoch(epoch).toLocalTime();
-    return QDateTime::currentDateTime();
+    const qint64 epoch = given.trimmed().toLongLong(&ok);
+    if (!ok || epoch < 0 || epoch > kLastSecond) {
+        if (error)
+            *error = QStringLiteral("SOURCE_DATE_EPOCH \"%1\" is not a time to save: give the "
+                                    "seconds since 1970-01-01 as a whole number, up to the year "
+                                    "9999")
+                         .arg(MessageText::Quoted(QString::fromLocal8Bit(given)));
+        return std::nullopt;
+    }
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(epoch).toLocalTime();
+    if (time.date().year() > 9999) {
+        if (error)
+            *error = QStringLiteral("SOURCE_DATE_EPOCH %1 names the year %2, after 9999")
+                         .arg(epoch)
+                         .arg(time.date().year());
+        return std::nullopt;
+    }
+    return time;
 }

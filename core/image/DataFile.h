@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 class TFrqList;
 class TMacList;
 
@@ -36,15 +38,13 @@ class DataFile {
     /** Decodes a whole file; nothing of it is used unless failure is None. */
     static Decoded Decode(const QByteArray& bytes, const QString& path, const TMacList& models,
                           const TFrqList& bands);
+    /** Reads a data file, no further than the records a data file of any model holds. */
     static Decoded Read(const QString& path, const TMacList& models, const TFrqList& bands);
 
     /**
-     * Writes bytes to path through a temporary file in the same folder that is
-     * renamed over the target, so a failure leaves the old file as it was.
-     * Returns an empty text on success, else a sentence naming the file.
+     * The header's save time: SOURCE_DATE_EPOCH as local time when set, else
+     * now. None, with error set, when SOURCE_DATE_EPOCH is not a whole number
+     * of seconds or names a time the header cannot hold (beyond the year 9999).
      */
-    static QString WriteAtomically(const QString& path, const QByteArray& bytes);
-
-    /** The header's save time: SOURCE_DATE_EPOCH as local time when set, else now. */
-    static QDateTime SaveTime();
+    static std::optional<QDateTime> SaveTime(QString* error);
 };

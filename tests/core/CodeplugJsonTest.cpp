@@ -88,7 +88,51 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"HELLO 123", "HELLO 提示", "message.line2: the character \"提\""},
         RefusalCase{"HELLO 123", "HELLO \xC3\xBF", "message.line2"},
         RefusalCase{"\"message\"", "\"messages\"", "unknown key \"messages\""},
-        RefusalCase{"{\n  \"model\"", "[{\n  \"model\"", "not valid JSON"}));
+        RefusalCase{"{\n  \"model\"", "[{\n  \"model\"", "not valid JSON"},
+        // Tones: exactly the forms of the tone table.
+        RefusalCase{"\"D754I\"", "\"D999N\"", "channel 2: encode tone D999N is not a valid"},
+        RefusalCase{"\"D754I\"", "\"D778N\"", "channel 2: encode tone D778N"},
+        RefusalCase{"\"100.0\"", "\"300.0\"", "channel 2: decode tone 300.0"},
+        RefusalCase{"\"100.0\"", "\"29.9\"", "channel 2: decode tone 29.9"},
+        RefusalCase{"\"100.0\"", "\"0.1\"", "channel 2: decode tone 0.1"},
+        RefusalCase{"\"100.0\"", "\"999.9\"", "channel 2: decode tone 999.9"},
+        RefusalCase{"\"100.0\"", "\"100.05\"", "channel 2: decode tone 100.05"},
+        // Frequencies that are no number, however a number converter takes them.
+        RefusalCase{"\"151.00625\"", "\"nan\"", "channel 9: RX frequency nan is not a number"},
+        RefusalCase{"\"151.00625\"", "\"inf\"", "channel 9: RX frequency inf is not a number"},
+        RefusalCase{"\"67.00000\"", "\"-infinity\"", "channel 16: TX frequency -infinity"},
+        // A key given twice is refused, wherever it stands, escaped or not.
+        RefusalCase{"\"model\": \"7524\"", "\"model\": \"7524\", \"model\": \"8524\"",
+                    "codeplug: the key \"model\" is given twice"},
+        RefusalCase{"\"channel\": 9, \"rx\"", "\"channel\": 9, \"r\\u0078\": \"1\", \"rx\"",
+                    "channels[1]: the key \"rx\" is given twice"},
+        RefusalCase{"\"FM\": 1}", "\"FM\": 1, \"FM\": 0}",
+                    "settings: the key \"FM\" is given twice"},
+        // A value of the wrong type says so.
+        RefusalCase{"\"channel\": 9", "\"channel\": \"9\"",
+                    "channels[1]: channel must be a number"},
+        RefusalCase{"\"151.00625\"", "151.00625", "channel 9: RX frequency must be a text"},
+        RefusalCase{"\"100.0\"", "100.0", "channel 2: decode tone must be a text"},
+        RefusalCase{"\"power\": \"High\"", "\"power\": 1", "channel 2: power must be a text"},
+        RefusalCase{"\"TxTimeOut\": 255", "\"TxTimeOut\": \"255\"",
+                    "settings.TxTimeOut must be a number"},
+        RefusalCase{"\"HELLO 123\"", "123", "message.line2 must be a text"},
+        RefusalCase{"\"model\": \"7524\"", "\"model\": 7524", "model must be a text"},
+        // The band must be one of the model's own.
+        RefusalCase{"136 - 174MHz", "450 - 470MHz",
+                    "band: \"450 - 470MHz\" is not a band of model 7524"}));
+
+TEST_F(CodeplugJsonTest, MessagesQuoteInputShortAndEscaped) {
+    QByteArray json(kFull);
+    const QByteArray key = "\u001b[31m" + QByteArray(1 << 20, 'k');
+    json.replace("\"busy_lockout\": \"No\"}", "\"busy_lockout\": \"No\", \"" + key + "\": 1}");
+    const auto parsed = read(json);
+    ASSERT_FALSE(parsed.codeplug);
+    EXPECT_LT(parsed.error.size(), 200);
+    EXPECT_TRUE(parsed.error.contains("unknown key \"\\x1B[31mkkk")) << parsed.error.toStdString();
+    EXPECT_FALSE(parsed.error.contains(QChar(0x1B)));
+    EXPECT_TRUE(parsed.error.contains(QChar(0x2026)));
+}
 
 TEST_F(CodeplugJsonTest, OffRasterFrequenciesAreSnappedWithAWarning) {
     QByteArray json(kFull);
