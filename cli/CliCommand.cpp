@@ -1,25 +1,61 @@
 #include "CliCommand.h"
 
+#include "app/MessageText.h"
+
 #include <QCommandLineParser>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 void PrintError(const QString& sentence) {
     std::fputs(sentence.toLocal8Bit().constData(), stderr);
     std::fputc('\n', stderr);
 }
 
+namespace {
+
+/** The system's reason of the first failed write to standard output; 0 while none failed. */
+int g_outputError = 0;
+
+void noteOutput(bool written) {
+    if (!written && g_outputError == 0)
+        g_outputError = errno != 0 ? errno : EIO;
+}
+
+} // namespace
+
 void PrintOut(const QString& text) {
-    std::fputs(text.toUtf8().constData(), stdout);
-    std::fflush(stdout);
+    const QByteArray bytes = text.toUtf8();
+    errno = 0;
+    noteOutput(std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) ==
+               static_cast<size_t>(bytes.size()));
+    errno = 0;
+    noteOutput(std::fflush(stdout) == 0);
+}
+
+bool FinishOutput(QString* error) {
+    errno = 0;
+    noteOutput(std::fflush(stdout) == 0 && !std::ferror(stdout));
+    errno = 0;
+    noteOutput(std::fclose(stdout) == 0);
+    if (g_outputError == 0)
+        return true;
+    if (error)
+        *error = QStringLiteral("Cannot write to standard output: %1.")
+                     .arg(QString::fromLocal8Bit(std::strerror(g_outputError)));
+    return false;
 }
 
 bool ParseArgs(QCommandLineParser& parser, const CliCommand& command, const QStringList& args,
                int positional) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{"qx7-cli " + command.name()} + args)) {
+        QString why = parser.errorText();
+        while (why.endsWith('.'))
+            why.chop(1);
         PrintError(QStringLiteral("qx7-cli %1: %2. Usage: qx7-cli %1 %3")
-                       .arg(command.name(), parser.errorText(), command.synopsis()));
+                       .arg(command.name(), MessageText::Quoted(why, 200), command.synopsis()));
         return false;
     }
     if (parser.positionalArguments().size() != positional) {

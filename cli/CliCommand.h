@@ -5,6 +5,14 @@
 
 class QCommandLineParser;
 
+/** What every command is given besides its arguments. */
+struct CliEnvironment {
+    /** The application directory: SysInfo.Ini and the language files. */
+    QString appDir;
+    /** The language of the messages, as a language file names it ("English"). */
+    QString language;
+};
+
 /** One subcommand of qx7-cli. */
 class CliCommand {
   public:
@@ -14,13 +22,18 @@ class CliCommand {
     virtual QString synopsis() const = 0;
     virtual QString description() const = 0;
     /** Runs with the arguments after the subcommand's name; returns the exit status. */
-    virtual int run(const QStringList& args, const QString& appDir) = 0;
+    virtual int run(const QStringList& args, const CliEnvironment& env) = 0;
 };
 
 /** Prints a sentence to standard error. */
 void PrintError(const QString& sentence);
-/** Prints text to standard output as it stands. */
+/** Prints text to standard output as it stands; a failure is kept for FinishOutput. */
 void PrintOut(const QString& text);
+/**
+ * Flushes standard output and says whether everything printed reached it;
+ * else error names standard output and the system's reason.
+ */
+bool FinishOutput(QString* error);
 /** Parses args for a command; on a usage error prints it and returns false. */
 bool ParseArgs(QCommandLineParser& parser, const CliCommand& command, const QStringList& args,
                int positional);

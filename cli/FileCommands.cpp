@@ -2,6 +2,7 @@
 
 #include "ExitCode.h"
 #include "Workspace.h"
+#include "app/MessageText.h"
 #include "app/SafeFile.h"
 #include "image/CodeplugCsv.h"
 #include "image/CodeplugJson.h"
@@ -24,13 +25,13 @@ QString knownFormat(const QString& command, const QString& given) {
     if (kind == "json" || kind == "csv")
         return kind;
     PrintError(QStringLiteral("qx7-cli %1: the format \"%2\" is not known; use json or csv.")
-                   .arg(command, given));
+                   .arg(command, MessageText::Quoted(given)));
     return {};
 }
 
 } // namespace
 
-int NewCommand::run(const QStringList& args, const QString& appDir) {
+int NewCommand::run(const QStringList& args, const CliEnvironment& env) {
     QCommandLineParser parser;
     const QCommandLineOption model("model", "Model code.", "CODE");
     const QCommandLineOption band("band", "Band text.", "TEXT");
@@ -41,7 +42,7 @@ int NewCommand::run(const QStringList& args, const QString& appDir) {
         PrintError("qx7-cli new: -o FILE.dat is required.");
         return ExitCode::kUsage;
     }
-    Workspace ws(appDir);
+    Workspace ws(env);
     TALL& all = ws.ctx.all();
     if (parser.isSet(model)) {
         const int status = ws.SelectModel(parser.value(model), "qx7-cli new");
@@ -52,7 +53,7 @@ int NewCommand::run(const QStringList& args, const QString& appDir) {
         if (!all.CurrentModel->Bands.contains(parser.value(band))) {
             PrintError(QStringLiteral("qx7-cli new: model %1 has no band \"%2\"; its bands are "
                                       "\"%3\".")
-                           .arg(all.ModelCode, parser.value(band),
+                           .arg(all.ModelCode, MessageText::Quoted(parser.value(band)),
                                 all.CurrentModel->Bands.join("\", \"")));
             return ExitCode::kUsage;
         }
@@ -61,12 +62,12 @@ int NewCommand::run(const QStringList& args, const QString& appDir) {
     return ws.SaveTo(parser.value(kOutput)) ? ExitCode::kOk : ExitCode::kBadFile;
 }
 
-int InfoCommand::run(const QStringList& args, const QString& appDir) {
+int InfoCommand::run(const QStringList& args, const CliEnvironment& env) {
     QCommandLineParser parser;
     if (!ParseArgs(parser, *this, args, 1))
         return ExitCode::kUsage;
     const QString path = parser.positionalArguments().first();
-    Workspace ws(appDir);
+    Workspace ws(env);
     const DataFile::Decoded d = readDataFile(path, ws);
     if (d.failure != DataFile::Failure::None) {
         PrintError(d.error);
@@ -84,7 +85,7 @@ int InfoCommand::run(const QStringList& args, const QString& appDir) {
     return ExitCode::kOk;
 }
 
-int ExportCommand::run(const QStringList& args, const QString& appDir) {
+int ExportCommand::run(const QStringList& args, const CliEnvironment& env) {
     QCommandLineParser parser;
     const QCommandLineOption format("format", "Output format (json or csv).", "FORMAT", "json");
     parser.addOptions({kOutput, format});
@@ -93,7 +94,7 @@ int ExportCommand::run(const QStringList& args, const QString& appDir) {
     const QString kind = knownFormat(name(), parser.value(format));
     if (kind.isEmpty())
         return ExitCode::kUsage;
-    Workspace ws(appDir);
+    Workspace ws(env);
     const DataFile::Decoded d = readDataFile(parser.positionalArguments().first(), ws);
     if (d.failure != DataFile::Failure::None) {
         PrintError(d.error);
@@ -144,7 +145,7 @@ int importCsv(Workspace& ws, const QString& in, const QByteArray& text, bool ski
 
 } // namespace
 
-int ImportCommand::run(const QStringList& args, const QString& appDir) {
+int ImportCommand::run(const QStringList& args, const CliEnvironment& env) {
     QCommandLineParser parser;
     const QCommandLineOption format("format",
                                     "Input format (json or csv; by default the "
@@ -179,7 +180,7 @@ int ImportCommand::run(const QStringList& args, const QString& appDir) {
         PrintError("qx7-cli import: give --base or --model, not both.");
         return ExitCode::kUsage;
     }
-    Workspace ws(appDir);
+    Workspace ws(env);
     if (parser.isSet(model)) {
         const int status = ws.SelectModel(parser.value(model), "qx7-cli import");
         if (status != ExitCode::kOk)
@@ -216,11 +217,11 @@ int ImportCommand::run(const QStringList& args, const QString& appDir) {
     return ws.SaveTo(parser.value(kOutput)) ? ExitCode::kOk : ExitCode::kBadFile;
 }
 
-int ModelsCommand::run(const QStringList& args, const QString& appDir) {
+int ModelsCommand::run(const QStringList& args, const CliEnvironment& env) {
     QCommandLineParser parser;
     if (!ParseArgs(parser, *this, args, 0))
         return ExitCode::kUsage;
-    Workspace ws(appDir);
+    Workspace ws(env);
     const TMacList& models = ws.ctx.models();
     for (int i = 0; i < models.Count(); ++i) {
         const TMacType* m = models.Item(i);

@@ -8,7 +8,7 @@ class NewCommand : public CliCommand {
     QString name() const override { return "new"; }
     QString synopsis() const override { return "-o FILE.dat [--model CODE] [--band TEXT]"; }
     QString description() const override { return "save an empty codeplug"; }
-    int run(const QStringList& args, const QString& appDir) override;
+    int run(const QStringList& args, const CliEnvironment& env) override;
 };
 
 /** qx7-cli info: model, band, save time and channels in use of a data file. */
@@ -17,7 +17,7 @@ class InfoCommand : public CliCommand {
     QString name() const override { return "info"; }
     QString synopsis() const override { return "FILE.dat"; }
     QString description() const override { return "describe a data file"; }
-    int run(const QStringList& args, const QString& appDir) override;
+    int run(const QStringList& args, const CliEnvironment& env) override;
 };
 
 /** qx7-cli export: a data file's codeplug as JSON, or its channels as CSV. */
@@ -28,7 +28,7 @@ class ExportCommand : public CliCommand {
     QString description() const override {
         return "write a data file's codeplug as JSON, or its channels as CSV";
     }
-    int run(const QStringList& args, const QString& appDir) override;
+    int run(const QStringList& args, const CliEnvironment& env) override;
 };
 
 /**
@@ -46,7 +46,7 @@ class ImportCommand : public CliCommand {
     QString description() const override {
         return "build a data file from JSON, or from a CSV channel list";
     }
-    int run(const QStringList& args, const QString& appDir) override;
+    int run(const QStringList& args, const CliEnvironment& env) override;
 };
 
 /** qx7-cli models: the model catalogue. */
@@ -55,5 +55,5 @@ class ModelsCommand : public CliCommand {
     QString name() const override { return "models"; }
     QString synopsis() const override { return ""; }
     QString description() const override { return "list the radio models and their bands"; }
-    int run(const QStringList& args, const QString& appDir) override;
+    int run(const QStringList& args, const CliEnvironment& env) override;
 };

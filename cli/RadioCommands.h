@@ -8,7 +8,7 @@ class PortsCommand : public CliCommand {
     QString name() const override { return "ports"; }
     QString synopsis() const override { return ""; }
     QString description() const override { return "list the serial ports that can be opened"; }
-    int run(const QStringList& args, const QString& appDir) override;
+    int run(const QStringList& args, const CliEnvironment& env) override;
 };
 
 /** qx7-cli read: reads a radio and saves its codeplug. */
@@ -17,7 +17,7 @@ class ReadCommand : public CliCommand {
     QString name() const override { return "read"; }
     QString synopsis() const override { return "--port PORT -o FILE.dat"; }
     QString description() const override { return "read a radio into a data file"; }
-    int run(const QStringList& args, const QString& appDir) override;
+    int run(const QStringList& args, const CliEnvironment& env) override;
 };
 
 /** qx7-cli write: writes a data file's codeplug to a radio. */
@@ -28,5 +28,5 @@ class WriteCommand : public CliCommand {
     QString description() const override {
         return "write a data file to a radio; --force writes to a radio of another model";
     }
-    int run(const QStringList& args, const QString& appDir) override;
+    int run(const QStringList& args, const CliEnvironment& env) override;
 };

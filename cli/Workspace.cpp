@@ -2,9 +2,13 @@
 
 #include "CliCommand.h"
 #include "ExitCode.h"
+#include "app/MessageText.h"
 #include "model/Selection.h"
 
-Workspace::Workspace(const QString& appDir, bool answerYes) : ctx(appDir), prompter(answerYes) {
+Workspace::Workspace(const CliEnvironment& env, bool answerYes)
+    : ctx(env.appDir), prompter(answerYes) {
+    ctx.all().LanguageName = env.language;
+    ctx.texts().LoadMessageTexts(ctx.all().AppDir, env.language);
     ctx.SelectFirstModel();
     store.ResetRows(ctx.all().ChannelCount);
     ctx.all().Changed = false;
@@ -20,7 +24,7 @@ int Workspace::SelectModel(const QString& code, const QString& command) {
     if (!m) {
         PrintError(QStringLiteral("%1: there is no model \"%2\"; the catalogue has 8524 (UHF) "
                                   "and 7524 (VHF).")
-                       .arg(command, code));
+                       .arg(command, MessageText::Quoted(code)));
         return ExitCode::kUsage;
     }
     ::SelectModel(ctx.all(), *m);

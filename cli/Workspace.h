@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliCommand.h"
 #include "CliPrompter.h"
 #include "app/AppContext.h"
 #include "app/CodeplugDocument.h"
@@ -12,7 +13,8 @@
  */
 class Workspace {
   public:
-    explicit Workspace(const QString& appDir, bool answerYes = false);
+    /** The messages are those of the environment's language. */
+    explicit Workspace(const CliEnvironment& env, bool answerYes = false);
 
     AppContext ctx;
     ChannelStore store;

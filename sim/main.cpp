@@ -3,11 +3,14 @@
 #include "PseudoTerminal.h"
 #include "SimulatedRadio.h"
 #include "app/AppContext.h"
+#include "app/MessageText.h"
+#include "app/SafeFile.h"
 #include "image/DataFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
 #include <cstdio>
@@ -23,6 +26,10 @@ void onSignal(int) {
 
 int intOption(const QCommandLineParser& p, const QCommandLineOption& o) {
     return p.isSet(o) ? p.value(o).toInt() : -1;
+}
+
+bool isPseudoTerminal(const QString& device) {
+    return device.startsWith(QLatin1String("/dev/pts/"));
 }
 
 void fail(const QString& sentence) {
@@ -83,7 +90,8 @@ int main(int argc, char** argv) {
         const bool atEnd = option == &hangupAt && step == "end";
         if (step != "handshake" && step != "identity" && !atEnd) {
             fail(QStringLiteral("--%1 takes handshake, identity%2, not \"%3\".")
-                     .arg(option->names().first(), option == &hangupAt ? " or end" : "", step));
+                     .arg(option->names().first(), option == &hangupAt ? " or end" : "",
+                          MessageText::Quoted(step)));
             return 2;
         }
         *stage = atEnd                 ? SimulatedRadio::Stage::End
@@ -93,15 +101,16 @@ int main(int argc, char** argv) {
     SimulatedRadio radio(parser.value(model), faults);
 
     if (parser.isSet(image)) {
-        QFile file(parser.value(image));
-        if (!file.open(QIODevice::ReadOnly)) {
-            fail(QStringLiteral("cannot open %1: %2.").arg(file.fileName(), file.errorString()));
+        // No more than a kilobyte is ever needed: an endless device is read no further.
+        const SafeFile::Input in =
+            SafeFile::Read(parser.value(image), SimulatedRadio::kImageSize, true);
+        if (!in.ok()) {
+            fail(in.error);
             return 2;
         }
         AppContext ctx(ResolveAppDir());
         QString error;
-        const QByteArray loaded =
-            SimulatedRadio::ImageFromDataFile(file.readAll(), ctx.models(), &error);
+        const QByteArray loaded = SimulatedRadio::ImageFromDataFile(in.bytes, ctx.models(), &error);
         if (loaded.isEmpty()) {
             fail(error);
             return 2;
@@ -115,17 +124,40 @@ int main(int argc, char** argv) {
         return 1;
     }
     line->SetPacing(parser.isSet(pace));
+    // The link goes only where nothing is, or where a link to a pseudo-terminal
+    // lies (one an earlier simulator left); anything else is the user's.
+    QString linked; // the device the link names while it is ours
     const auto makeLink = [&] {
         if (!parser.isSet(link))
             return true;
-        QFile::remove(parser.value(link));
-        if (QFile::link(line->SlavePath(), parser.value(link)))
-            return true;
-        fail(QStringLiteral("cannot make the link %1.").arg(parser.value(link)));
-        return false;
+        const QString at = parser.value(link);
+        const QFileInfo there(at);
+        if (there.isSymLink() && isPseudoTerminal(there.symLinkTarget())) {
+            QFile::remove(at);
+        } else if (there.exists() || there.isSymLink()) {
+            fail(QStringLiteral("%1 is already there and is no link of a simulator; remove it or "
+                                "give --link another path.")
+                     .arg(MessageText::Path(at)));
+            return false;
+        }
+        if (!QFile::link(line->SlavePath(), at)) {
+            fail(QStringLiteral("cannot make the link %1.").arg(MessageText::Path(at)));
+            return false;
+        }
+        linked = line->SlavePath();
+        return true;
+    };
+    // Only the link it made, still naming its device, is removed.
+    const auto removeLink = [&] {
+        if (linked.isEmpty())
+            return;
+        const QFileInfo there(parser.value(link));
+        if (there.isSymLink() && there.symLinkTarget() == linked)
+            QFile::remove(parser.value(link));
+        linked.clear();
     };
     if (!makeLink())
-        return 1;
+        return 2;
     std::printf("%s\n", line->SlavePath().toLocal8Bit().constData());
     std::fflush(stdout);
 
@@ -140,15 +172,16 @@ int main(int argc, char** argv) {
         if (!reply.hangup)
             line->Write(reply.bytes);
         if (reply.sessionEnded && parser.isSet(dump)) {
-            QFile out(parser.value(dump));
-            if (!out.open(QIODevice::WriteOnly) || out.write(radio.Image()) != radio.Image().size())
-                fail(QStringLiteral("cannot write %1.").arg(out.fileName()));
+            if (const QString error = SafeFile::Write(parser.value(dump), radio.Image());
+                !error.isEmpty())
+                fail(error);
         }
         if (reply.hangup) {
             line->HangUp();
             if (!std::exchange(replugs, false))
                 break;
             // The cable is plugged in again: a new device, which the link names.
+            removeLink();
             line = std::make_unique<PseudoTerminal>();
             line->SetPacing(parser.isSet(pace));
             radio.Replug();
@@ -161,7 +194,6 @@ int main(int argc, char** argv) {
         if (reply.sessionEnded && parser.isSet(once))
             break;
     }
-    if (parser.isSet(link))
-        QFile::remove(parser.value(link));
+    removeLink();
     return 0;
 }

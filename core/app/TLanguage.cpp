@@ -42,3 +42,8 @@ QString TLanguage::ToolkitLocale(const QString& languageName) {
         return QStringLiteral("zh_CN");
     return {};
 }
+
+QString TLanguage::LanguageOfLocale(const QString& locale) {
+    return locale.startsWith(QLatin1String("zh"), Qt::CaseInsensitive) ? QStringLiteral("Chinese")
+                                                                       : QStringLiteral("English");
+}

@@ -27,6 +27,8 @@ class TLanguage {
      * for Chinese, none for English and any other language.
      */
     static QString ToolkitLocale(const QString& languageName);
+    /** The language file for a locale such as "zh_CN.UTF-8": Chinese for Chinese, else English. */
+    static QString LanguageOfLocale(const QString& locale);
 
     QString Confirmation;
     QString ExitProgram;

@@ -1,5 +1,7 @@
 #include "TBWriteRead.h"
 
+#include "app/MessageText.h"
+
 #include "model/TFun.h"
 
 #include <cmath>
@@ -63,7 +65,8 @@ std::uint8_t latin1Byte(QChar c, const QString& text, const char* what) {
     if (c.unicode() > 0xFF)
         throw CodecError(QStringLiteral("%1 \"%2\" cannot be stored: the character \"%3\" does not "
                                         "fit one byte")
-                             .arg(QLatin1String(what), text, QString(c)));
+                             .arg(QLatin1String(what), MessageText::Quoted(text),
+                                  MessageText::Quoted(QString(c))));
     return static_cast<std::uint8_t>(c.unicode());
 }
 
@@ -115,7 +118,7 @@ std::array<std::uint8_t, 2> TBWriteRead::EncodeTone(const QString& tone) {
     const auto refuse = [&tone]() {
         return CodecError(QStringLiteral("tone \"%1\" cannot be stored: a tone is a CTCSS value "
                                          "such as 67.0 or a DCS code such as D023N")
-                              .arg(tone));
+                              .arg(MessageText::Quoted(tone)));
     };
     if (tone.front() == 'D') {
         if (tone.size() != 5 || !isHexDigit(tone[1]) || !isHexDigit(tone[2]) ||

@@ -60,8 +60,9 @@ std::optional<int> PortNames::NumberOf(const QString& name) {
 }
 
 QString PortNames::DeviceFor(const QString& nameOrPath) const {
-    if (nameOrPath.startsWith('/'))
-        return nameOrPath;
+    // A path, absolute or relative ("./radio"), names the device itself.
+    if (nameOrPath.contains('/'))
+        return QFileInfo(nameOrPath).absoluteFilePath();
     const auto n = NumberOf(nameOrPath);
     if (!n)
         return {};

@@ -31,7 +31,7 @@ class PortNames {
     /** The number of a name of the form "COM" + digits (any case), or none. */
     static std::optional<int> NumberOf(const QString& name);
 
-    /** The device behind a name, or the path itself; empty when there is none. */
+    /** The device behind a name, or a path made absolute; empty when there is none. */
     QString DeviceFor(const QString& nameOrPath) const;
     /** The name of a device: its mapping, else its range; empty when it has none. */
     QString NameFor(const QString& devicePath) const;

@@ -1,6 +1,7 @@
 #include "RadioPort.h"
 
 #include "PortNames.h"
+#include "app/MessageText.h"
 
 #include <QFileInfo>
 #include <QThread>
@@ -14,7 +15,7 @@ RadioPort::OpenResult RadioPort::OpenFor(const QString& name, const PortNames& n
         result.failure = Failure::NoSuchPort;
         result.detail = QStringLiteral("\"%1\" is not a port name: use COM and a number, or a "
                                        "device path such as /dev/ttyUSB0.")
-                            .arg(name);
+                            .arg(MessageText::Quoted(name));
         return result;
     }
     setPortName(result.device);
@@ -26,8 +27,9 @@ RadioPort::OpenResult RadioPort::OpenFor(const QString& name, const PortNames& n
     setReadBufferSize(kBufferSize);
     if (!open(QIODevice::ReadWrite)) {
         const QString where = name == result.device
-                                  ? result.device
-                                  : QStringLiteral("%1 (%2)").arg(name, result.device);
+                                  ? MessageText::Path(result.device)
+                                  : QStringLiteral("%1 (%2)").arg(MessageText::Quoted(name),
+                                                                  MessageText::Path(result.device));
         switch (error()) {
         case QSerialPort::DeviceNotFoundError:
             result.failure = Failure::NoSuchPort;

@@ -46,6 +46,7 @@ std::vector<SessionAction> RadioSession::TakeActions() {
 void RadioSession::Start() {
     if (m_wait == Wait::Question)
         return;
+    beginAttempt();
     m_result.reset();
     if (m_mode == Mode::Write) {
         pause(kWriteStartPause, &RadioSession::startWriteSession);
@@ -59,6 +60,7 @@ void RadioSession::Start() {
 
 void RadioSession::startWriteSession() {
     m_actions.emplace_back(Kind::Reopen);
+    beginAttempt();
     m_reported = false;
     m_actions.emplace_back(Kind::Flush);
     enableOk(false);
@@ -66,6 +68,7 @@ void RadioSession::startWriteSession() {
 }
 
 void RadioSession::beginHandshake() {
+    m_stage = Stage::Handshake;
     startTimer(SessionTimer::Head, headTimeout());
     // Whatever arrived before the handshake is no answer to it.
     m_actions.emplace_back(Kind::Flush);
@@ -99,6 +102,7 @@ void RadioSession::handshakeAnswered() {
 }
 
 void RadioSession::askIdentity() {
+    m_stage = Stage::Identity;
     send(bytesOf({kStx}));
     startTimer(SessionTimer::Head, headTimeout());
     m_wait = Wait::Identity;
@@ -114,6 +118,7 @@ void RadioSession::identityReceived() {
     const TMacType* model = m_models.FindByCode(m_identity.mid(1, 4));
     if (m_mode == Mode::Read) {
         if (!model) {
+            trouble(Trouble::UnknownModel);
             prompt(Prompt::kInfo, SessionMessage::ModError);
             end(SessionOutcome::Refused);
             return;
@@ -131,6 +136,7 @@ void RadioSession::identityReceived() {
         m_question = Question::Modforce;
         prompt(Prompt::kYesNo, SessionMessage::Modforce);
     } else {
+        trouble(Trouble::OtherModel);
         prompt(Prompt::kInfo, SessionMessage::ModError);
         end(SessionOutcome::Refused);
     }
@@ -189,6 +195,7 @@ void RadioSession::receive(const QByteArray& bytes) {
 // then "E". A read acknowledges each half; a write pauses after each answer.
 
 void RadioSession::startTransfer() {
+    m_stage = Stage::Transfer;
     m_reported = false;
     m_ops.clear();
     m_ops.push_back({Op::Kind::Ack});
@@ -204,6 +211,7 @@ void RadioSession::startTransfer() {
                 read.half = half;
                 m_ops.push_back(read);
                 Op ack{Op::Kind::Ack};
+                ack.record = read.record;
                 ack.countsRecord = half == 1;
                 m_ops.push_back(ack);
             }
@@ -258,6 +266,7 @@ void RadioSession::runOp() {
     }
     case Op::Kind::End:
         // Every record is through. "E" ends the session; its answer is not awaited.
+        m_stage = Stage::End;
         if (m_mode == Mode::Write) {
             stopTimer(SessionTimer::Try);
             m_progress = m_maximum;
@@ -284,7 +293,7 @@ void RadioSession::resumeTransfer() {
     switch (op.kind) {
     case Op::Kind::Ack:
         if (m_buffer[0] != kAck) {
-            transferFailed();
+            transferFailed(Trouble::WrongAnswer);
             return;
         }
         if (op.countsRecord)
@@ -292,7 +301,7 @@ void RadioSession::resumeTransfer() {
         nextOp();
         break;
     case Op::Kind::ReadHalf:
-        std::copy_n(m_buffer.begin() + 4, 8, m_records[op.record].second.begin() + 8 * op.half);
+        std::copy_n(m_buffer.begin() + 4, 8, m_records[*op.record].second.begin() + 8 * op.half);
         nextOp();
         break;
     case Op::Kind::WriteHalf:
@@ -352,7 +361,8 @@ void RadioSession::succeed() {
 }
 
 // A wrong acknowledgement, or a line error while an exchange waits: reported once.
-void RadioSession::transferFailed() {
+void RadioSession::transferFailed(Trouble what) {
+    trouble(what);
     stopEverything();
     if (!m_reported) {
         m_reported = true;
@@ -395,6 +405,7 @@ void RadioSession::OnTimer(SessionTimer timer) {
 void RadioSession::exchangeTimedOut() {
     if (m_reported)
         return;
+    trouble(Trouble::NoAnswer);
     stopEverything();
     if (m_mode == Mode::Write)
         enableOk(true);
@@ -417,6 +428,7 @@ void RadioSession::retryAfterTimeout() {
 void RadioSession::handshakeTimedOut() {
     if (m_reported)
         return;
+    trouble(Trouble::NoAnswer);
     stopEverything();
     pause(kHeadFailPause, &RadioSession::reportNoRadio);
 }
@@ -449,7 +461,7 @@ void RadioSession::OnLineError() {
 
 // A write has no automatic restart: the exchange fails, reported at once.
 void RadioSession::writeLineError() {
-    transferFailed();
+    transferFailed(Trouble::LineLost);
 }
 
 void RadioSession::readLineError() {
@@ -464,10 +476,11 @@ void RadioSession::readLineError() {
         return;
     }
     if (waiting) {
-        transferFailed();
+        transferFailed(Trouble::LineLost);
         return;
     }
     // Reported by the exchange time-out, unless something was reported already.
+    trouble(Trouble::LineLost);
     stopEverything();
     startTimer(SessionTimer::Try, kTryTimeout);
 }
@@ -481,6 +494,7 @@ void RadioSession::restart() {
 void RadioSession::OnPortFailed() {
     if (m_wait == Wait::Ended)
         return;
+    trouble(Trouble::PortUnavailable);
     stopEverything();
     m_reported = true; // the driver has shown why the port cannot be opened
     enableOk(true);
@@ -503,10 +517,12 @@ void RadioSession::Answer(int result) {
     m_wait = Wait::Nothing;
     switch (question) {
     case Question::Modforce:
-        if (result == Prompt::kYes)
+        if (result == Prompt::kYes) {
             pause(kWakePause, &RadioSession::startTransfer);
-        else
+        } else {
+            trouble(Trouble::Declined);
             end(SessionOutcome::Refused);
+        }
         break;
     case Question::TryRetry:
         if (result == Prompt::kRetry) {
@@ -531,9 +547,25 @@ void RadioSession::Answer(int result) {
 void RadioSession::Cancel() {
     if (m_wait == Wait::Ended)
         return;
+    trouble(Trouble::Cancelled);
     stopEverything();
     m_question = Question::None;
     end(SessionOutcome::Cancelled);
+}
+
+void RadioSession::beginAttempt() {
+    m_stage = Stage::Start;
+    m_report = {};
+}
+
+void RadioSession::trouble(Trouble what) {
+    if (m_report.trouble != Trouble::None)
+        return; // the first one is what went wrong
+    m_report.trouble = what;
+    m_report.stage = m_stage;
+    m_report.record.reset();
+    if (m_stage == Stage::Transfer && m_opIndex < m_ops.size() && m_ops[m_opIndex].record)
+        m_report.record = m_records[*m_ops[m_opIndex].record].first;
 }
 
 void RadioSession::end(SessionOutcome outcome) {

@@ -85,6 +85,29 @@ class RadioSession {
     /** The actions gathered since the last call, in order. */
     std::vector<SessionAction> TakeActions();
 
+    /** What a session met when it ended otherwise than completed. */
+    enum class Trouble {
+        None,
+        NoAnswer,        // nothing, or not enough, came back in time
+        LineLost,        // the port reported a line error
+        WrongAnswer,     // an acknowledgement that was no 0x06
+        UnknownModel,    // a read: the identity names no model of the catalogue
+        OtherModel,      // a write: the radio's model has another channel count
+        Declined,        // a write: the question about another model was answered No
+        PortUnavailable, // the port could not be opened again
+        Cancelled,       // the user ended it
+    };
+    /** How far a session had come. */
+    enum class Stage { Start, Handshake, Identity, Transfer, End };
+    struct Report {
+        Trouble trouble = Trouble::None;
+        Stage stage = Stage::Start;
+        /** The record being transferred, during the transfer. */
+        std::optional<MapEntry> record;
+    };
+    /** The first trouble of the last attempt, and where it struck. */
+    const Report& LastTrouble() const { return m_report; }
+
     /** The eight identity characters of the radio, once received. */
     const QString& Identity() const { return m_identity; }
     /** A completed read: the radio's codeplug with its settings range-checked. */
@@ -110,7 +133,7 @@ class RadioSession {
         int address = 0;
         std::uint8_t command = 0;
         std::array<std::uint8_t, 8> data{};
-        size_t record = 0; // index into m_records
+        std::optional<size_t> record{}; // index into m_records
         int half = 0;
         bool countsRecord = false; // the record is complete after this op
     };
@@ -133,7 +156,10 @@ class RadioSession {
     void advanceProgress();
     // The two ends: they never meet.
     void succeed();
-    void transferFailed();
+    void transferFailed(Trouble trouble);
+    /** Notes the first trouble of an attempt and where it struck. */
+    void trouble(Trouble what);
+    void beginAttempt();
     // Time-outs, line errors and questions.
     void exchangeTimedOut();
     void handshakeTimedOut();
@@ -179,6 +205,8 @@ class RadioSession {
     int m_progress = 0;
     int m_maximum = 0;
     QString m_identity;
+    Stage m_stage = Stage::Start;
+    Report m_report;
     std::optional<Codeplug> m_result;
     std::vector<SessionAction> m_actions;
 };
