@@ -3,10 +3,10 @@
 // of its fixed pauses and the line time of every byte at 9600 baud, 11 bits a
 // byte. That least time is the session run on a virtual line with paced bytes.
 
+#include "CodeplugBuilder.h"
+#include "ScriptedPrompter.h"
 #include "VirtualLine.h"
 #include "app/AppContext.h"
-#include "app/ScriptedPrompter.h"
-#include "image/RecordEncoder.h"
 #include "port/PortNames.h"
 #include "port/RadioPort.h"
 #include "port/SessionDriver.h"
@@ -22,18 +22,12 @@
 namespace {
 
 std::vector<std::pair<MapEntry, Record>> records(const AppContext& ctx) {
-    Codeplug cp;
-    cp.model = ctx.models().Item(0);
-    cp.modelCode = cp.model->Code;
-    cp.bandText = cp.model->DefaultBand;
-    cp.channels.resize(16);
-    for (size_t i = 0; i < 16; ++i) {
-        ChannelValues c;
-        c.rx = 460.0 + 0.0125 * static_cast<double>(i);
-        c.tx = c.rx;
-        cp.channels[i] = c;
+    CodeplugBuilder build(ctx);
+    for (int i = 0; i < 16; ++i) {
+        const double rx = 460.0 + 0.0125 * i;
+        build.Channel(i + 1, {rx, rx, "", "", 0, 0, 0, 0, 0});
     }
-    return RecordEncoder(cp, ctx.bands(), RecordEncoder::Target::Radio).WriteRecords();
+    return build.RadioRecords();
 }
 
 double leastSeconds(RadioSession session, bool lineTime = true) {

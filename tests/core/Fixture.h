@@ -2,8 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/CodeplugDocument.h"
-#include "app/ScriptedFileDialogs.h"
-#include "app/ScriptedPrompter.h"
+#include "ScriptedFileDialogs.h"
+#include "ScriptedPrompter.h"
 #include "channels/ChannelStore.h"
 
 #include <QTemporaryDir>

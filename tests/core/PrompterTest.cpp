@@ -1,4 +1,4 @@
-#include "app/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 

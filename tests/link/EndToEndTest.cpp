@@ -1,5 +1,6 @@
 // qx7-cli against qx7-sim over a real pseudo-terminal.
 
+#include "CodeplugBuilder.h"
 #include "FaultCases.h"
 #include "SimulatedRadio.h"
 #include "TestUtil.h"
@@ -8,8 +9,6 @@
 #include "image/DataFile.h"
 #include "port/PortNames.h"
 #include "port/RadioPort.h"
-#include "port/SessionDriver.h"
-#include "session/SessionAction.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -62,29 +61,16 @@ class EndToEndTest : public ::testing::Test {
 
     /** A data file with channels, tones, settings and a message. */
     QByteArray fullCodeplug() {
-        Codeplug cp;
-        cp.model = m_ctx.models().FindByCode("8524");
-        cp.modelCode = "8524";
-        cp.bandText = "440 - 480MHz";
-        cp.bandLow = 440;
-        cp.bandHigh = 480;
-        cp.channels.resize(16);
+        CodeplugBuilder build(m_ctx);
+        build.Band("440 - 480MHz").Message("FIELD DAY 2024", "ABCDEFGHIJKLMNOPQRSTUVWXYZ 12345");
         for (int i = 0; i < 16; i += 3) {
-            ChannelValues c;
-            c.rx = 446.00625 + i * 0.0125;
-            c.tx = i % 2 ? std::optional<double>() : std::optional<double>(c.rx + 5);
-            c.decodeTone = i % 2 ? "D754I" : "88.5";
-            c.power = i % 2;
-            c.beatShift = 1;
-            cp.channels[static_cast<size_t>(i)] = c;
+            const double rx = 446.00625 + i * 0.0125;
+            build.Channel(i + 1, {rx, i % 2 ? std::optional<double>() : rx + 5,
+                                  i % 2 ? "D754I" : "88.5", "", i % 2, 0, 0, 1, 0});
         }
-        cp.fun.Scan = 1;
-        cp.fun.VoxGainLevel = 2;
-        cp.message.Line1 = "FIELD DAY 2024";
-        cp.message.Line2 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ 12345";
-        return DataFile::Encode(cp, m_ctx.bands(),
-                                QDateTime::fromSecsSinceEpoch(1717596420).toLocalTime())
-            .bytes;
+        build.Settings().Scan = 1;
+        build.Settings().VoxGainLevel = 2;
+        return build.DataFile();
     }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }

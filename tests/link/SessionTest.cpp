@@ -1,5 +1,7 @@
 #include "VirtualLine.h"
 
+#include "CodeplugBuilder.h"
+
 #include "app/AppContext.h"
 #include "image/DataFile.h"
 #include "image/RecordEncoder.h"
@@ -19,26 +21,13 @@ QStringList asked(const ScriptedPrompter& p) {
 class SessionTest : public ::testing::Test {
   protected:
     SessionTest() {
-        codeplug.model = ctx.models().FindByCode("8524");
-        codeplug.modelCode = "8524";
-        codeplug.bandText = "400 - 480MHz";
-        codeplug.bandLow = 400;
-        codeplug.bandHigh = 480;
-        codeplug.channels.resize(16);
-        ChannelValues a;
-        a.rx = 462.5625;
-        a.tx = 467.5625;
-        a.decodeTone = "67.0";
-        a.encodeTone = "D023N";
-        a.power = 1;
-        a.scanAdd = 1;
-        codeplug.channels[0] = a;
-        ChannelValues b;
-        b.rx = 440.0;
-        codeplug.channels[15] = b;
-        codeplug.fun.SquelchLevel = 3;
-        codeplug.message.Line1 = "HELLO RADIO";
-        codeplug.message.Line2 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";
+        CodeplugBuilder build(ctx);
+        build.Band("400 - 480MHz")
+            .Channel(1, {462.5625, 467.5625, "67.0", "D023N", 1, 0, 1, 0, 0})
+            .Channel(16, {440.0, {}, "", "", 0, 0, 0, 0, 0})
+            .Message("HELLO RADIO", "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345");
+        build.Settings().SquelchLevel = 3;
+        codeplug = build.Build();
     }
 
     /** The image a radio holds after this codeplug was written to it. */

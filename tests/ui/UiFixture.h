@@ -3,8 +3,8 @@
 #include "TestUtil.h"
 #include "TfMainFrm.h"
 #include "app/AppContext.h"
-#include "app/ScriptedFileDialogs.h"
-#include "app/ScriptedPrompter.h"
+#include "ScriptedFileDialogs.h"
+#include "ScriptedPrompter.h"
 #include "channels/ChannelEditing.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 // The read, write and port dialogs against qx7-sim on a pseudo-terminal,
 // reached through a COM name mapped in the test's SysInfo.Ini.
 
+#include "CodeplugBuilder.h"
 #include "FaultCases.h"
 #include "SessionDialog.h"
 #include "SimulatedRadio.h"
@@ -101,21 +102,10 @@ class RadioDialogsTest : public QObject {
     };
 
     static QByteArray codeplugFile(const AppContext& ctx) {
-        Codeplug cp;
-        cp.model = ctx.models().Item(0);
-        cp.modelCode = "8524";
-        cp.bandText = "450 - 470MHz";
-        cp.bandLow = 450;
-        cp.bandHigh = 470;
-        cp.channels.resize(16);
-        ChannelValues c;
-        c.rx = 462.5625;
-        c.tx = 467.5625;
-        c.decodeTone = "67.0";
-        c.power = 1;
-        cp.channels[2] = c;
-        cp.message.Line1 = "QX7 TEST";
-        return DataFile::Encode(cp, ctx.bands(), QDateTime::currentDateTime()).bytes;
+        return CodeplugBuilder(ctx)
+            .Channel(3, {462.5625, 467.5625, "67.0", "", 1, 0, 0, 0, 0})
+            .Message("QX7 TEST", "")
+            .DataFile();
     }
 
   private slots:

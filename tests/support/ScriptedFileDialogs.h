@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDialogs.h"
+#include "app/FileDialogs.h"
 
 #include <QQueue>
 

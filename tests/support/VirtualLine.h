@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ScriptedPrompter.h"
 #include "SimulatedRadio.h"
-#include "app/ScriptedPrompter.h"
 #include "session/RadioSession.h"
 
 #include <map>
