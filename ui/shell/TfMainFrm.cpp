@@ -4,6 +4,7 @@
 #include "ChannelTableModel.h"
 #include "FormTranslator.h"
 #include "HelpWindow.h"
+#include "MenuTables.h"
 #include "PrintData.h"
 #include "PrintReport.h"
 #include "Tags.h"
@@ -45,141 +46,12 @@
 
 namespace {
 
-enum Command {
-    kNew = 1,
-    kOpen = 2,
-    kSave = 3,
-    kSaveAs = 4,
-    kPrint = 7,
-    kPrintPreview = 8,
-    kModel = 9,
-    kChannelEdit = 10,
-    kTestFrequency = 18,
-    kEmbeddedMessage = 19,
-    kRead = 20,
-    kWrite = 21,
-    kTestOnline = 22,
-    kPort = 24,
-    kLanguage = 25,
-    kCascade = 29,
-    kTileHorizontally = 30,
-    kTileVertically = 31,
-    kArrangeIcons = 32,
-    kCloseAll = 33,
-    kHelp = 34,
-    kAbout = 35,
-    kBatchEdit = 36,
-    kFunctionSetting = 37,
-    kImportCsv = 40,
-    kExportCsv = 41,
-};
+using namespace MenuTables;
 
-constexpr int kNoTag = 0;
 constexpr int kTopAreaHeight = 29;
 constexpr int kToolPanelWidth = 251;
 constexpr int kToolButtonWidth = 25;
 constexpr int kPanelWidths[] = {50, 80, 120, 180, 200};
-
-struct MenuItem {
-    const char* name;
-    const char* caption; // nullptr for a separator
-    int tag;
-    const char* shortcut;
-    bool visible;
-};
-
-struct Menu {
-    const char* name;
-    const char* caption;
-    bool visible;
-    std::initializer_list<MenuItem> items;
-};
-
-const Menu kMenus[] = {
-    {"nFile",
-     "&File",
-     true,
-     {{"N1", "&New", kNew, "Ctrl+N", true},
-      {"O1", "&Open", kOpen, "Ctrl+O", true},
-      {"S2", "&Save", kSave, "Ctrl+S", true},
-      {"A1", "Save &As", kSaveAs, "Ctrl+A", true},
-      {"ImportCsv", "Import CSV...", kImportCsv, nullptr, true},
-      {"ExportCsv", "Export CSV...", kExportCsv, nullptr, true},
-      {"N11", nullptr, kNoTag, nullptr, true},
-      {"P2", "&Print", kPrint, "Ctrl+P", true},
-      {"V2", "Print Pre&view", kPrintPreview, "Ctrl+V", true},
-      {"N3", nullptr, kNoTag, nullptr, true},
-      {"nExit", "&Exit", kNoTag, "Ctrl+X", true}}},
-    {"nEdit",
-     "&Edit",
-     true,
-     {{"E1", "&Channel Edit", kChannelEdit, "F11", true},
-      {"E2", "&Batch Channel Edit", kBatchEdit, "F10", true},
-      {"D1", nullptr, kNoTag, nullptr, true},
-      {"E12", "Function &Setting", kFunctionSetting, nullptr, true},
-      {"D5", nullptr, kNoTag, nullptr, false},
-      {"E10", "&Test Frequency", kTestFrequency, nullptr, false},
-      {"E11", "Embedded &Message", kEmbeddedMessage, nullptr, false}}},
-    {"nProgram",
-     "&Program",
-     true,
-     {{"R1", "&Read From Radio", kRead, "Ctrl+R", true},
-      {"W2", "&Write To Radio", kWrite, "Ctrl+W", true},
-      {"N2", nullptr, kNoTag, nullptr, true},
-      {"T1", "&Test Online", kTestOnline, nullptr, false}}},
-    {"nSetup",
-     "&Setup",
-     true,
-     {{"N4", "&Model Information", kModel, nullptr, true},
-      {"N9", nullptr, kNoTag, nullptr, true},
-      {"C2", "&Communication Port", kPort, nullptr, true},
-      {"nLanguage", "Language File Setup", kLanguage, nullptr, true}}},
-    {"nView",
-     "&View",
-     true,
-     {{"T4", "Tree &View", kNoTag, nullptr, false},
-      {"N8", nullptr, kNoTag, nullptr, false},
-      {"nCool", "&Toolbar", 27, nullptr, true},
-      {"nBar", "&Status bar", 28, nullptr, true}}},
-    {"nWindow",
-     "&Window",
-     false,
-     {{"nC", "&Cascade", kCascade, nullptr, false},
-      {"nH", "Tile Windows &Horizontally", kTileHorizontally, nullptr, false},
-      {"nV", "Tile Windows &Vertically", kTileVertically, nullptr, false},
-      {"npl", "&Arrange Icons", kArrangeIcons, nullptr, false},
-      {"N13", nullptr, kNoTag, nullptr, false},
-      {"nCloseAll", "Close All &Windows", kCloseAll, nullptr, false}}},
-    {"nHelp",
-     "&Help",
-     true,
-     {{"nHelpTopics", "&Help Topics", kHelp, nullptr, true},
-      {"N10", nullptr, kNoTag, nullptr, true},
-      {"nAbout", "About...", kAbout, nullptr, true}}},
-};
-
-struct ToolButton {
-    const char* name;
-    const char* hint; // nullptr for a divider
-    int tag;
-    int image;
-};
-
-const ToolButton kToolButtons[] = {
-    {"tbNew", "New", kNew, 0},
-    {"tbOpen", "Open", kOpen, 1},
-    {"tbSave", "Save", kSave, 3},
-    {"ToolButton5", nullptr, kNoTag, -1},
-    {"ToolButton3", "Channel Edit", kChannelEdit, 8},
-    {"ToolButton11", nullptr, kNoTag, -1},
-    {"tbPrint", "Print", kPrint, 2},
-    {"ToolButton4", nullptr, kNoTag, -1},
-    {"tbRead", "Read", kRead, 7},
-    {"ToolButton1", nullptr, kNoTag, -1},
-    {"tbWrite", "Write", kWrite, 5},
-    {"ToolButton2", nullptr, kNoTag, -1},
-    {"tbHelp", "Help", kHelp, 6},
-};
 
 /** The channel table's frame: its close box minimises it, the table lives on. */
 class ChannelSubWindow : public QMdiSubWindow {
@@ -216,7 +88,7 @@ TfMainFrm::TfMainFrm(AppContext& ctx, Prompter& prompter, FileDialogs& dialogs, 
 }
 
 void TfMainFrm::buildMenus() {
-    for (const Menu& m : kMenus) {
+    for (const Menu& m : Menus()) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(m.caption));
         menu->setObjectName(m.name);
         menu->menuAction()->setVisible(m.visible);
@@ -230,24 +102,31 @@ void TfMainFrm::buildMenus() {
             if (item.shortcut)
                 action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             menu->addAction(action);
-            const QString name = QString::fromLatin1(item.name);
-            if (name == "nExit") {
-                connect(action, &QAction::triggered, this, &QWidget::close);
-            } else if (name == "nCool" || name == "nBar") {
-                action->setCheckable(true);
-                action->setChecked(true);
-                connect(action, &QAction::toggled, this, [this, name](bool on) {
-                    if (name == "nCool")
-                        m_toolPanel->setVisible(on);
-                    else
-                        statusBar()->setVisible(on);
-                });
+            if (item.handler) {
+                // An entry with a handler of its own: Exit and the two check marks.
+                action->setCheckable(item.checked);
+                action->setChecked(item.checked);
+                const auto handler = item.handler;
+                connect(action, item.checked ? &QAction::toggled : &QAction::triggered, this,
+                        [this, handler](bool on) { (this->*handler)(on); });
             } else if (item.tag != kNoTag) {
                 connect(action, &QAction::triggered, this,
                         [this, action] { RunCommand(Tags::Of(action)); });
             }
         }
     }
+}
+
+void TfMainFrm::nExitClick(bool) {
+    close(); // FormCloseQuery decides
+}
+
+void TfMainFrm::nCoolClick(bool checked) {
+    m_toolPanel->setVisible(checked); // the model and band display stays
+}
+
+void TfMainFrm::nBarClick(bool checked) {
+    statusBar()->setVisible(checked);
 }
 
 void TfMainFrm::buildTopArea() {
@@ -269,7 +148,7 @@ void TfMainFrm::buildTopArea() {
     auto* toolBar = new QToolBar(m_toolPanel);
     toolBar->setObjectName("tbar");
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (const ToolButton& b : kToolButtons) {
+    for (const ToolButton& b : ToolButtons()) {
         QAction* action =
             b.hint ? new QAction(Artwork::ToolImage(b.image), QString(), this) : new QAction(this);
         action->setObjectName(b.name);

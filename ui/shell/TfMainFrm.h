@@ -45,6 +45,13 @@ class TfMainFrm : public QMainWindow {
     QString StatusText(int panel) const;
     /** True once the first showing has set the window up. */
     bool Shown() const { return m_shown; }
+    /** Exit: closes the window, which asks first. */
+    void nExitClick(bool checked = false);
+    /** Toolbar: the tool buttons shown while checked; the model and band display stays. */
+    void nCoolClick(bool checked);
+    /** Status bar: shown while checked. */
+    void nBarClick(bool checked);
+
     /** The toolkit's own texts in the language in use. */
     const ToolkitTranslation& Toolkit() const { return m_toolkit; }
 
