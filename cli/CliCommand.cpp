@@ -47,6 +47,20 @@ bool FinishOutput(QString* error) {
     return false;
 }
 
+const QCommandLineOption& OutputOption() {
+    static const QCommandLineOption output({"o", "output"}, "Write to FILE.", "FILE");
+    return output;
+}
+
+QString KnownFormat(const QString& command, const QString& given) {
+    const QString kind = given.toLower();
+    if (kind == "json" || kind == "csv")
+        return kind;
+    PrintError(QStringLiteral("qx7-cli %1: the format \"%2\" is not known; use json or csv.")
+                   .arg(command, MessageText::Quoted(given)));
+    return {};
+}
+
 bool ParseArgs(QCommandLineParser& parser, const CliCommand& command, const QStringList& args,
                int positional) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QCommandLineOption;
 class QCommandLineParser;
 
 /** What every command is given besides its arguments. */
@@ -34,6 +35,10 @@ void PrintOut(const QString& text);
  * else error names standard output and the system's reason.
  */
 bool FinishOutput(QString* error);
+/** -o FILE: where a command writes. */
+const QCommandLineOption& OutputOption();
+/** "json" or "csv" for a format given in any case; anything else is reported and gives "". */
+QString KnownFormat(const QString& command, const QString& given);
 /** Parses args for a command; on a usage error prints it and returns false. */
 bool ParseArgs(QCommandLineParser& parser, const CliCommand& command, const QStringList& args,
                int positional);

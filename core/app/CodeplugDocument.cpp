@@ -193,39 +193,63 @@ bool CodeplugDocument::ImportCsv() {
     if (!OfferSave())
         return false;
     const auto path = m_dialogs ? m_dialogs->AskOpenPath(FileKind::Csv) : std::nullopt;
-    const bool imported = path && ImportCsvFile(*path);
+    const bool imported = path && ImportCsvFile(*path).imported;
     refresh();
     return imported;
 }
 
-bool CodeplugDocument::ImportCsvFile(const QString& path) {
+CodeplugDocument::CsvImport CodeplugDocument::ImportCsvFile(const QString& path,
+                                                            InvalidLines invalidLines) {
+    CsvImport result;
+    const QString file = MessageText::Path(path);
     const SafeFile::Input in = SafeFile::Read(path, SafeFile::kTextLimit);
     if (!in.ok()) {
         report(in.error);
-        return false;
+        return result;
     }
     const CodeplugCsv::Parsed parsed = CodeplugCsv::Read(in.bytes, *m_ctx.all().CurrentModel);
     if (!parsed.error.isEmpty()) {
-        report(QStringLiteral("Cannot import %1: %2.").arg(MessageText::Path(path), parsed.error));
-        return false;
+        report(QStringLiteral("Cannot import %1: %2.").arg(file, parsed.error));
+        return result;
     }
+    result.invalid = static_cast<int>(parsed.invalid.size());
     if (!parsed.invalid.isEmpty()) {
         QStringList lines;
         for (const CodeplugCsv::Problem& p : parsed.invalid)
             lines << p.text();
-        if (parsed.ChannelsGiven() == 0) {
-            report(QStringLiteral("Cannot import %1: no line gives a channel.\n%2")
-                       .arg(MessageText::Path(path), lines.join('\n')));
-            return false;
+        const bool none = parsed.ChannelsGiven() == 0;
+        if (invalidLines == InvalidLines::Ask) {
+            if (none) {
+                report(QStringLiteral("Cannot import %1: no line gives a channel.\n%2")
+                           .arg(file, lines.join('\n')));
+                return result;
+            }
+            QString question = m_ctx.texts().CsvSkip;
+            question.replace(QLatin1String("\\n"), QLatin1String("\n"));
+            if (m_prompter.ShowPrompt(m_ctx.texts().Confirmation, question.arg(lines.join('\n')),
+                                      Prompt::kYesNo) != Prompt::kYes)
+                return result;
+        } else {
+            const bool skip = invalidLines == InvalidLines::Skip && !none;
+            for (const QString& line : lines)
+                report(QStringLiteral("%1: %2%3.").arg(file, skip ? "skipped " : "", line));
+            if (none) {
+                report(QStringLiteral("Cannot import %1: no line gives a channel.").arg(file));
+                return result;
+            }
+            if (!skip) {
+                report(QStringLiteral("Cannot import %1: %2 give no channel; nothing was imported.")
+                           .arg(file, lines.size() == 1
+                                          ? QStringLiteral("1 line")
+                                          : QStringLiteral("%1 lines").arg(lines.size())));
+                return result;
+            }
         }
-        QString question = m_ctx.texts().CsvSkip;
-        question.replace(QLatin1String("\\n"), QLatin1String("\n"));
-        if (m_prompter.ShowPrompt(m_ctx.texts().Confirmation, question.arg(lines.join('\n')),
-                                  Prompt::kYesNo) != Prompt::kYes)
-            return false;
     }
+    result.warnings = parsed.warnings;
     ReplaceChannels(parsed.channels);
-    return true;
+    result.imported = true;
+    return result;
 }
 
 void CodeplugDocument::ExportCsv() {

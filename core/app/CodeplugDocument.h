@@ -5,6 +5,7 @@
 #include "image/Record.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -101,8 +102,27 @@ class CodeplugDocument {
      * on Yes. Returns whether the channels were replaced.
      */
     bool ImportCsv();
-    /** Reads and applies a CSV channel list as ImportCsv does; returns whether it was applied. */
-    bool ImportCsvFile(const QString& path);
+    /** What an import does with the lines of a channel list that give no channel. */
+    enum class InvalidLines {
+        Ask,    // lists them in one question (CsvSkip); the rest is imported on Yes
+        Skip,   // reports each as skipped and imports the rest
+        Refuse, // reports each and imports nothing
+    };
+    /** What became of an import. */
+    struct CsvImport {
+        bool imported = false;
+        /** Lines that give no channel. */
+        int invalid = 0;
+        /** Frequencies moved down onto the raster, one sentence each. */
+        QStringList warnings;
+    };
+    /**
+     * Reads a CSV channel list and, by the rules every import follows, makes
+     * its channels the channel table's: a file that is no channel list, or one
+     * in which no line gives a channel, is refused; lines that give none are
+     * asked about, skipped or refused. Every refusal is reported.
+     */
+    CsvImport ImportCsvFile(const QString& path, InvalidLines invalidLines = InvalidLines::Ask);
     /** Export CSV: the channels in use, to a CSV file that the save dialog names. */
     void ExportCsv();
     /** Writes the channels in use as CSV; reports a failure and returns false. */

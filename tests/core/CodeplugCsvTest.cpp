@@ -58,7 +58,7 @@ TEST_F(CodeplugCsvTest, ExportThenImportGivesTheSameDataFile) {
     // The import replaces every channel: clear the table first so that a
     // channel the CSV lost would show.
     doc.ReplaceChannels({});
-    ASSERT_TRUE(doc.ImportCsvFile(path("channels.csv")));
+    ASSERT_TRUE(doc.ImportCsvFile(path("channels.csv")).imported);
     EXPECT_TRUE(ctx.all().Changed);
     doc.SetFileName(path("after.dat"));
     ASSERT_TRUE(doc.SaveDataFile());
@@ -257,12 +257,12 @@ TEST_F(CodeplugCsvTest, WindowImportAsksBeforeLeavingLinesOut) {
 TEST_F(CodeplugCsvTest, AnUnreadableFileChangesNothing) {
     applyFull();
     ctx.all().Changed = false;
-    EXPECT_FALSE(doc.ImportCsvFile(path("absent.csv")));
+    EXPECT_FALSE(doc.ImportCsvFile(path("absent.csv")).imported);
     WriteFileBytes(path("notes.csv"), "just some notes\n");
-    EXPECT_FALSE(doc.ImportCsvFile(path("notes.csv")));
+    EXPECT_FALSE(doc.ImportCsvFile(path("notes.csv")).imported);
     // Only refused lines: nothing to agree to, and the table stays.
     WriteFileBytes(path("uhf.csv"), "Location,Frequency\n1,446.0\n2,450.0\n");
-    EXPECT_FALSE(doc.ImportCsvFile(path("uhf.csv")));
+    EXPECT_FALSE(doc.ImportCsvFile(path("uhf.csv")).imported);
     ASSERT_EQ(prompter.Log().size(), 3);
     EXPECT_TRUE(prompter.Log()[0].text.contains(path("absent.csv")));
     EXPECT_TRUE(prompter.Log()[1].text.contains("no column \"Location\""));

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "DataFileCommand.h"
+
+class QCommandLineOption;
+class QCommandLineParser;
+class RadioPort;
+class RadioSession;
+class Workspace;
+
+/**
+ * What read and write share: the --port option, the port opened with the
+ * radio's line settings, a session run to its end on the terminal (a progress
+ * bar, Ctrl+C and SIGTERM stopping it in order) and the sentence telling what
+ * went wrong where.
+ */
+class RadioCommand : public DataFileCommand {
+  protected:
+    static const QCommandLineOption& PortOption();
+    /** Says so and returns false when --port was not given. */
+    bool RequirePort(const QCommandLineParser& parser) const;
+    /** Opens the port; a failure is one line: LPortError, then what failed on which port. */
+    static bool OpenPort(Workspace& ws, RadioPort& port, const QString& name, bool flush);
+    /**
+     * Runs the session to its end; a lost line is opened again before a
+     * restart. Returns the exit status: 0, the session's or the port's
+     * failure, or 128 + the signal that stopped it.
+     */
+    static int RunSession(Workspace& ws, RadioSession& session, RadioPort& port,
+                          const QString& name, bool flush);
+    /** One sentence: what went wrong with the radio on which port, and where. */
+    static QString TroubleOf(const RadioSession& session, const QString& port, const Workspace& ws);
+};
