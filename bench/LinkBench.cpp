@@ -25,7 +25,8 @@ std::vector<std::pair<MapEntry, Record>> records(const AppContext& ctx) {
     CodeplugBuilder build(ctx);
     for (int i = 0; i < 16; ++i) {
         const double rx = 460.0 + 0.0125 * i;
-        build.Channel(i + 1, {rx, rx, "", "", 0, 0, 0, 0, 0});
+        build.Channel(i + 1, {rx, rx, "", "", Power::Low, Bandwidth::Wide, YesNo::Yes, YesNo::Yes,
+                              YesNo::Yes});
     }
     return build.RadioRecords();
 }

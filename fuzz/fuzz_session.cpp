@@ -40,7 +40,8 @@ std::vector<std::pair<MapEntry, Record>> writeRecords(AppContext& ctx) {
     cp.bandLow = 400;
     cp.bandHigh = 480;
     cp.channels.resize(16);
-    cp.channels[0] = ChannelValues{462.5625, 467.5625, "67.0", "D023N", 1, 0, 1, 0, 0};
+    cp.channels[0] = ChannelValues{462.5625,        467.5625,  "67.0",     "D023N",   Power::High,
+                                   Bandwidth::Wide, YesNo::No, YesNo::Yes, YesNo::Yes};
     return RecordEncoder(cp, ctx.bands(), RecordEncoder::Target::Radio).WriteRecords();
 }
 

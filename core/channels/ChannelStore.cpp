@@ -102,11 +102,11 @@ void ChannelStore::SetChannelRow(int row, const ChannelValues& c) {
     cell(row, ColTx).text = c.tx ? FormatFrequency(*c.tx) : QString();
     cell(row, ColDecode).text = c.decodeTone.isEmpty() ? m_noneText : c.decodeTone;
     cell(row, ColEncode).text = c.encodeTone.isEmpty() ? m_noneText : c.encodeTone;
-    setItemCell(row, ColPower, c.power);
-    setItemCell(row, ColBandwidth, c.bandwidth);
-    setItemCell(row, ColScanAdd, c.scanAdd);
-    setItemCell(row, ColBeatShift, c.beatShift);
-    setItemCell(row, ColBusyLockout, c.busyLockout);
+    setItemCell(row, ColPower, ItemOf(c.power));
+    setItemCell(row, ColBandwidth, ItemOf(c.bandwidth));
+    setItemCell(row, ColScanAdd, ItemOf(c.scanAdd));
+    setItemCell(row, ColBeatShift, ItemOf(c.beatShift));
+    setItemCell(row, ColBusyLockout, ItemOf(c.busyLockout));
     cell(row, ColChannel).value = QStringLiteral("1");
     m_rows[index(row)].txEditable = true;
     changed(row);
@@ -141,11 +141,11 @@ std::optional<ChannelValues> ChannelStore::ReadRow(int row) const {
     const auto tone = [this](const QString& text) { return text == m_noneText ? QString() : text; };
     c.decodeTone = tone(cell(row, ColDecode).text);
     c.encodeTone = tone(cell(row, ColEncode).text);
-    c.power = cell(row, ColPower).value.toInt();
-    c.bandwidth = cell(row, ColBandwidth).value.toInt();
-    c.scanAdd = cell(row, ColScanAdd).value.toInt();
-    c.beatShift = cell(row, ColBeatShift).value.toInt();
-    c.busyLockout = cell(row, ColBusyLockout).value.toInt();
+    c.power = FromItem<Power>(cell(row, ColPower).value.toInt());
+    c.bandwidth = FromItem<Bandwidth>(cell(row, ColBandwidth).value.toInt());
+    c.scanAdd = FromItem<YesNo>(cell(row, ColScanAdd).value.toInt());
+    c.beatShift = FromItem<YesNo>(cell(row, ColBeatShift).value.toInt());
+    c.busyLockout = FromItem<YesNo>(cell(row, ColBusyLockout).value.toInt());
     return c;
 }
 

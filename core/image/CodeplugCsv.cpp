@@ -125,17 +125,17 @@ QByteArray CodeplugCsv::Write(const std::vector<std::optional<ChannelValues>>& c
             t.polarity,
             t.rxDtcs,
             t.cross,
-            (c.bandwidth & 1) ? "NFM" : "FM",
+            c.bandwidth == Bandwidth::Narrow ? "NFM" : "FM",
             rx % 500 == 0 ? "5.00" : "6.25",
-            (c.scanAdd & 1) ? "S" : "",
-            (c.power & 1) ? "High" : "Low",
+            c.scanAdd == YesNo::No ? "S" : "",
+            c.power == Power::High ? "High" : "Low",
             "",
             "",
             "",
             "",
             "",
-            (c.beatShift & 1) ? "No" : "Yes",
-            (c.busyLockout & 1) ? "No" : "Yes",
+            c.beatShift == YesNo::No ? "No" : "Yes",
+            c.busyLockout == YesNo::No ? "No" : "Yes",
         };
         QStringList quoted;
         for (const QString& f : fields)
@@ -191,14 +191,14 @@ class LineReader {
 
         const QString mode = field("Mode").toUpper();
         if (mode.isEmpty() || mode == "FM")
-            c.bandwidth = 0;
+            c.bandwidth = Bandwidth::Wide;
         else if (mode == "NFM")
-            c.bandwidth = 1;
+            c.bandwidth = Bandwidth::Narrow;
         else
             throw LineError{QStringLiteral("mode \"%1\" is not FM or NFM")
                                 .arg(MessageText::Quoted(field("Mode")))};
 
-        c.scanAdd = field("Skip").toUpper() == "S" ? 1 : 0;
+        c.scanAdd = field("Skip").toUpper() == "S" ? YesNo::No : YesNo::Yes;
         c.power = power();
         c.beatShift = yesNo("BeatShift");
         c.busyLockout = yesNo("BusyLockout");
@@ -314,12 +314,12 @@ class LineReader {
         }
     }
 
-    int power() const {
+    Power power() const {
         QString text = field("Power");
         if (text.isEmpty() || text.compare("High", Qt::CaseInsensitive) == 0)
-            return 1;
+            return Power::High;
         if (text.compare("Low", Qt::CaseInsensitive) == 0)
-            return 0;
+            return Power::Low;
         if (text.endsWith('W', Qt::CaseInsensitive))
             text.chop(1);
         bool ok = false;
@@ -327,16 +327,16 @@ class LineReader {
         if (!ok)
             throw LineError{QStringLiteral("power \"%1\" is not High, Low or a number of watts")
                                 .arg(MessageText::Quoted(field("Power")))};
-        return watts > 1.0 ? 1 : 0;
+        return watts > 1.0 ? Power::High : Power::Low;
     }
 
-    // Yes is 0, No is 1; an empty or missing field is No.
-    int yesNo(const QString& column) const {
+    // An empty or missing field is No.
+    YesNo yesNo(const QString& column) const {
         const QString text = field(column);
         if (text.isEmpty() || text.compare("No", Qt::CaseInsensitive) == 0)
-            return 1;
+            return YesNo::No;
         if (text.compare("Yes", Qt::CaseInsensitive) == 0)
-            return 0;
+            return YesNo::Yes;
         throw LineError{
             QStringLiteral("%1 \"%2\" is not Yes or No").arg(column, MessageText::Quoted(text))};
     }

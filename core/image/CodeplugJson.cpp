@@ -31,28 +31,30 @@ QString toneOrNull(const QString& tone) {
     return tone.isEmpty() ? "null" : quoted(tone);
 }
 
-int switchValue(const ChannelValues& c, const QString& name) {
+/** A switch of a channel by its key, as the item index of its list. */
+int switchItem(const ChannelValues& c, const QString& name) {
     if (name == "power")
-        return c.power;
+        return ItemOf(c.power);
     if (name == "bandwidth")
-        return c.bandwidth;
+        return ItemOf(c.bandwidth);
     if (name == "scan_add")
-        return c.scanAdd;
+        return ItemOf(c.scanAdd);
     if (name == "beat_shift")
-        return c.beatShift;
-    return c.busyLockout;
+        return ItemOf(c.beatShift);
+    return ItemOf(c.busyLockout);
 }
 
-int* switchField(ChannelValues& c, const QString& name) {
+void setSwitchItem(ChannelValues& c, const QString& name, int item) {
     if (name == "power")
-        return &c.power;
-    if (name == "bandwidth")
-        return &c.bandwidth;
-    if (name == "scan_add")
-        return &c.scanAdd;
-    if (name == "beat_shift")
-        return &c.beatShift;
-    return &c.busyLockout;
+        c.power = FromItem<Power>(item);
+    else if (name == "bandwidth")
+        c.bandwidth = FromItem<Bandwidth>(item);
+    else if (name == "scan_add")
+        c.scanAdd = FromItem<YesNo>(item);
+    else if (name == "beat_shift")
+        c.beatShift = FromItem<YesNo>(item);
+    else
+        c.busyLockout = FromItem<YesNo>(item);
 }
 
 const QStringList kSwitches{"power", "bandwidth", "scan_add", "beat_shift", "busy_lockout"};
@@ -194,7 +196,7 @@ QByteArray CodeplugJson::Write(const Codeplug& cp) {
                                 toneOrNull(c.decodeTone), toneOrNull(c.encodeTone));
         for (const QString& name : kSwitches)
             line += QStringLiteral(", \"%1\": %2")
-                        .arg(name, quoted(SwitchItems(name).value(switchValue(c, name) & 1)));
+                        .arg(name, quoted(SwitchItems(name).value(switchItem(c, name) & 1)));
         channels << "    " + line + "}";
     }
     out += channels.isEmpty() ? QStringLiteral("  \"channels\": [],\n")
@@ -361,7 +363,7 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
                                .arg(where, name, shown(o[name]), items.join(QStringLiteral(", "))));
                 break;
             }
-            *switchField(c, name) = index;
+            setSwitchItem(c, name, index);
         }
         cp.channels[static_cast<size_t>(n - 1)] = c;
     }

@@ -35,7 +35,8 @@ Record RecordEncoder::Encode(const MapEntry& e) {
         const size_t i = static_cast<size_t>(e.index - 1);
         const auto& channel = i < cp.channels.size() ? cp.channels[i] : std::nullopt;
         m_usedBits += channel ? '1' : '0';
-        m_scanBits += channel && channel->scanAdd == 1 ? '1' : '0';
+        // The scan bitmap marks the channels whose Scan Add item is 1.
+        m_scanBits += channel && channel->scanAdd == YesNo::No ? '1' : '0';
         if (channel)
             TBWriteRead::EncodeChannel(r, *channel);
         break;

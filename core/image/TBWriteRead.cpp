@@ -175,9 +175,11 @@ void TBWriteRead::EncodeChannel(Record& r, const ChannelValues& c) {
     r[9] = decode[1];
     r[10] = encode[0];
     r[11] = encode[1];
-    r[12] = static_cast<std::uint8_t>(((c.scanAdd & 1) << 4) | ((c.power & 1) << 3) |
-                                      ((c.bandwidth & 1) << 2) | ((c.beatShift & 1) << 1) |
-                                      (c.busyLockout & 1));
+    // The flags byte, one bit each, of the item indexes.
+    r[12] =
+        static_cast<std::uint8_t>(((ItemOf(c.scanAdd) & 1) << 4) | ((ItemOf(c.power) & 1) << 3) |
+                                  ((ItemOf(c.bandwidth) & 1) << 2) |
+                                  ((ItemOf(c.beatShift) & 1) << 1) | (ItemOf(c.busyLockout) & 1));
 }
 
 std::optional<ChannelValues> TBWriteRead::DecodeChannel(const Record& r) {
@@ -189,11 +191,11 @@ std::optional<ChannelValues> TBWriteRead::DecodeChannel(const Record& r) {
     c.tx = decodeFrequency(&r[4]);
     c.decodeTone = DecodeTone(r[8], r[9]);
     c.encodeTone = DecodeTone(r[10], r[11]);
-    c.busyLockout = r[12] & 1;
-    c.beatShift = (r[12] >> 1) & 1;
-    c.bandwidth = (r[12] >> 2) & 1;
-    c.power = (r[12] >> 3) & 1;
-    c.scanAdd = (r[12] >> 4) & 1;
+    c.busyLockout = FromItem<YesNo>(r[12] & 1);
+    c.beatShift = FromItem<YesNo>((r[12] >> 1) & 1);
+    c.bandwidth = FromItem<Bandwidth>((r[12] >> 2) & 1);
+    c.power = FromItem<Power>((r[12] >> 3) & 1);
+    c.scanAdd = FromItem<YesNo>((r[12] >> 4) & 1);
     return c;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChannelValues.h"
 #include "Record.h"
 
 #include <QString>
@@ -7,20 +8,6 @@
 #include <optional>
 
 class TFun;
-
-/** The values of one channel record. */
-struct ChannelValues {
-    double rx = 0.0;          // MHz
-    std::optional<double> tx; // MHz; none for a channel without transmit frequency
-    QString decodeTone;       // tone text, empty for no tone
-    QString encodeTone;       // tone text, empty for no tone
-    int power = 0;            // 0 Low, 1 High
-    int bandwidth = 0;        // 0 Wide, 1 Narrow
-    int scanAdd = 0;          // 0 Yes, 1 No
-    int beatShift = 0;        // 0 Yes, 1 No
-    int busyLockout = 0;      // 0 Yes, 1 No
-    bool operator==(const ChannelValues&) const = default;
-};
 
 struct HeaderValues {
     QString tag;       // "P" and the model code

@@ -56,8 +56,8 @@ TEST_F(ChannelStoreTest, NewRxKeepsTheRestOfARowInUse) {
     c.tx = 456.0;
     c.decodeTone = "67.0";
     c.encodeTone = "D023I";
-    c.power = 0;
-    c.bandwidth = 1;
+    c.power = Power::Low;
+    c.bandwidth = Bandwidth::Narrow;
     store.SetChannelRow(1, c);
     commit(1, Col::ColRx, "452.0125");
     EXPECT_EQ(rowTexts(store, 1), QStringList({"452.01250", "456.00000", "67.0", "D023I", "Low",

@@ -15,11 +15,11 @@ TEST(ChannelRecord, TheDocumentedChannelEncodesAndDecodes) {
     c.tx = 467.5625;
     c.decodeTone = "67.0";
     c.encodeTone = "D023N";
-    c.power = 1;       // High
-    c.bandwidth = 1;   // Narrow
-    c.scanAdd = 0;     // Yes
-    c.beatShift = 1;   // No
-    c.busyLockout = 1; // No
+    c.power = Power::High;           // High
+    c.bandwidth = Bandwidth::Narrow; // Narrow
+    c.scanAdd = YesNo::Yes;          // Yes
+    c.beatShift = YesNo::No;         // No
+    c.busyLockout = YesNo::No;       // No
     Record r{};
     Codec::EncodeChannel(r, c);
     EXPECT_EQ(RecordToHex(r), RecordToHex(RecordFromHex("50 62 25 46 50 62 75 46 70 06 23 80 0F "
@@ -36,7 +36,7 @@ TEST(ChannelRecord, EmptyAndEdgeRecords) {
     EXPECT_DOUBLE_EQ(zero->rx, 0.0);
     EXPECT_FALSE(zero->tx);
     EXPECT_TRUE(zero->decodeTone.isEmpty());
-    EXPECT_EQ(zero->power, 0); // bits 5 to 7 are ignored
+    EXPECT_EQ(zero->power, Power::Low); // bits 5 to 7 are ignored
 
     ChannelValues noTx;
     noTx.rx = 438.5;

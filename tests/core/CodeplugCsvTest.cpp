@@ -68,8 +68,11 @@ TEST_F(CodeplugCsvTest, ExportThenImportGivesTheSameDataFile) {
 
 TEST_F(CodeplugCsvTest, ExportWritesTheCommonLayout) {
     std::vector<std::optional<ChannelValues>> channels(16);
-    channels[2] = ChannelValues{438.5, 433.5, "D023N", "D023I", 1, 1, 1, 0, 1};
-    channels[4] = ChannelValues{446.00625, std::nullopt, "", "67.0", 0, 0, 0, 1, 0};
+    channels[2] =
+        ChannelValues{438.5,     433.5,      "D023N",  "D023I", Power::High, Bandwidth::Narrow,
+                      YesNo::No, YesNo::Yes, YesNo::No};
+    channels[4] = ChannelValues{446.00625,       std::nullopt, "",        "67.0",    Power::Low,
+                                Bandwidth::Wide, YesNo::Yes,   YesNo::No, YesNo::Yes};
     const QByteArray csv = CodeplugCsv::Write(channels);
     EXPECT_EQ(csv, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
                    "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,"
@@ -96,71 +99,85 @@ TEST_F(CodeplugCsvTest, ForeignLinesGiveTheirChannels) {
         {"no tone, simplex",
          common,
          "1,CALL,146.520000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,",
-         {146.52, 146.52, "", "", 1, 0, 0, 1, 1}},
+         {146.52, 146.52, "", "", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No, YesNo::No}},
         {"Tone with - offset",
          common,
          "1,RPT,145.350000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,0.5W,,,,,",
-         {145.35, 144.75, "", "100.0", 0, 1, 1, 1, 1}},
+         {145.35, 144.75, "", "100.0", Power::Low, Bandwidth::Narrow, YesNo::No, YesNo::No,
+          YesNo::No}},
         {"TSQL takes cToneFreq both ways",
          common,
          "1,,146.940000,+,0.600000,TSQL,88.5,123.0,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
-         {146.94, 147.54, "123.0", "123.0", 1, 0, 0, 1, 1}},
+         {146.94, 147.54, "123.0", "123.0", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"DTCS with reversed receive",
          common,
          "1,,146.940000,,0.000000,DTCS,88.5,88.5,754,NR,023,Tone->Tone,FM,5.00,,Low,,,,,",
-         {146.94, 146.94, "D754I", "D754N", 0, 0, 0, 1, 1}},
+         {146.94, 146.94, "D754I", "D754N", Power::Low, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"split",
          common,
          "1,,150.000000,split,160.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
-         {150.0, 160.0, "", "", 1, 0, 0, 1, 1}},
+         {150.0, 160.0, "", "", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No, YesNo::No}},
         {"off: no transmit",
          common,
          "1,,150.000000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
-         {150.0, std::nullopt, "", "", 1, 0, 0, 1, 1}},
+         {150.0, std::nullopt, "", "", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"Cross Tone->Tone",
          common,
          "1,,150.000000,,0,Cross,67.0,71.9,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
-         {150.0, 150.0, "71.9", "67.0", 1, 0, 0, 1, 1}},
+         {150.0, 150.0, "71.9", "67.0", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"Cross DTCS->",
          common,
          "1,,150.000000,,0,Cross,88.5,88.5,031,RN,023,DTCS->,FM,5.00,,High,,,,,",
-         {150.0, 150.0, "", "D031I", 1, 0, 0, 1, 1}},
+         {150.0, 150.0, "", "D031I", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"Cross ->DTCS",
          common,
          "1,,150.000000,,0,Cross,88.5,88.5,023,NR,047,->DTCS,FM,5.00,,High,,,,,",
-         {150.0, 150.0, "D047I", "", 1, 0, 0, 1, 1}},
+         {150.0, 150.0, "D047I", "", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"Cross Tone->DTCS",
          common,
          "1,,150.000000,,0,Cross,79.7,88.5,023,NN,152,Tone->DTCS,FM,5.00,,High,,,,,",
-         {150.0, 150.0, "D152N", "79.7", 1, 0, 0, 1, 1}},
+         {150.0, 150.0, "D152N", "79.7", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"Cross DTCS->Tone",
          common,
          "1,,150.000000,,0,Cross,88.5,94.8,065,NN,023,DTCS->Tone,FM,5.00,,High,,,,,",
-         {150.0, 150.0, "94.8", "D065N", 1, 0, 0, 1, 1}},
+         {150.0, 150.0, "94.8", "D065N", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"Cross ->Tone",
          common,
          "1,,150.000000,,0,Cross,88.5,94.8,023,NN,023,->Tone,FM,5.00,,High,,,,,",
-         {150.0, 150.0, "94.8", "", 1, 0, 0, 1, 1}},
+         {150.0, 150.0, "94.8", "", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"Cross DTCS->DTCS",
          common,
          "1,,150.000000,,0,Cross,88.5,88.5,023,RR,025,DTCS->DTCS,FM,5.00,,High,,,,,",
-         {150.0, 150.0, "D025I", "D023I", 1, 0, 0, 1, 1}},
+         {150.0, 150.0, "D025I", "D023I", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"quoted fields, a comma in the name",
          common,
          "\"2\",\"Net, Sunday\",\"146.520000\",\"\",\"0\",\"Tone\",\"103.5\",,,,,,\"FM\",,,,,,,,",
-         {146.52, 146.52, "", "103.5", 1, 0, 0, 1, 1}},
+         {146.52, 146.52, "", "103.5", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"columns in another order, extra and missing",
          "Frequency,Extra,Location,Mode,BeatShift",
          "146.000000,whatever,7,NFM,Yes",
-         {146.0, 146.0, "", "", 1, 1, 0, 0, 1}},
+         {146.0, 146.0, "", "", Power::High, Bandwidth::Narrow, YesNo::Yes, YesNo::Yes, YesNo::No}},
         {"a byte-order mark and a short DCS code",
          "\xEF\xBB\xBFLocation,Frequency,Tone,DtcsCode",
          "3,146.0,DTCS,23",
-         {146.0, 146.0, "D023N", "D023N", 1, 0, 0, 1, 1}},
+         {146.0, 146.0, "D023N", "D023N", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
         {"off the raster: moved down",
          "Location,Frequency",
          "1,146.0081",
-         {146.00625, 146.00625, "", "", 1, 0, 0, 1, 1}},
+         {146.00625, 146.00625, "", "", Power::High, Bandwidth::Wide, YesNo::Yes, YesNo::No,
+          YesNo::No}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -200,7 +217,7 @@ TEST_F(CodeplugCsvTest, InvalidLinesAreReportedWithTheirNumbersAndTheRestIsRead)
     EXPECT_TRUE(parsed.invalid[2].message.contains("not an octal DCS code"));
     EXPECT_TRUE(parsed.invalid[3].message.contains("outside 1 to 16"));
     EXPECT_TRUE(parsed.channels[0] && parsed.channels[0]->rx == 146.0);
-    EXPECT_TRUE(parsed.channels[6] && parsed.channels[6]->bandwidth == 1);
+    EXPECT_TRUE(parsed.channels[6] && parsed.channels[6]->bandwidth == Bandwidth::Narrow);
     for (int i : {1, 2, 3, 4, 5})
         EXPECT_FALSE(parsed.channels[static_cast<size_t>(i)]) << i;
 }

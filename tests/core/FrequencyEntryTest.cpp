@@ -105,9 +105,9 @@ class ChannelFieldsTest : public CodeplugFixture {
         ChannelValues c;
         c.rx = 455.0;
         c.tx = 460.0;
-        c.scanAdd = 1;
+        c.scanAdd = YesNo::No;
         store.SetChannelRow(2, c);
-        settings.power = 1;
+        settings.power = Power::High;
         settings.decodeTone = "67.0";
     }
     ChannelValues settings;
@@ -136,7 +136,7 @@ TEST_F(ChannelFieldsTest, WritesTheChannelOrEmptiesIt) {
     ASSERT_TRUE(row);
     EXPECT_EQ(row->rx, 462.5);
     EXPECT_FALSE(row->tx); // an empty TX: no transmit frequency
-    EXPECT_EQ(row->power, 1);
+    EXPECT_EQ(row->power, Power::High);
     EXPECT_TRUE(store.IsEditable(4, Col::ColTx));
     EXPECT_TRUE(WriteChannelFields(ctx, store, 2, "  ", "460.00000", settings));
     EXPECT_FALSE(store.IsPresent(2));
@@ -192,7 +192,7 @@ TEST_P(BatchFill, StepsClampsAndSnaps) {
     run.range = b.range;
     run.from = b.from;
     run.to = b.to;
-    run.settings.power = 1;
+    run.settings.power = Power::High;
     const bool written = RunBatch(ctx, store, prompter, run);
     EXPECT_EQ(written, !b.rxColumn.isEmpty());
     EXPECT_EQ(column(Col::ColRx), b.rxColumn.isEmpty() ? QStringList(5, "") : b.rxColumn);

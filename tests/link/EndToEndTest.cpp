@@ -66,7 +66,8 @@ class EndToEndTest : public ::testing::Test {
         for (int i = 0; i < 16; i += 3) {
             const double rx = 446.00625 + i * 0.0125;
             build.Channel(i + 1, {rx, i % 2 ? std::optional<double>() : rx + 5,
-                                  i % 2 ? "D754I" : "88.5", "", i % 2, 0, 0, 1, 0});
+                                  i % 2 ? "D754I" : "88.5", "", FromItem<Power>(i % 2),
+                                  Bandwidth::Wide, YesNo::Yes, YesNo::No, YesNo::Yes});
         }
         build.Settings().Scan = 1;
         build.Settings().VoxGainLevel = 2;

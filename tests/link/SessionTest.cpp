@@ -23,8 +23,17 @@ class SessionTest : public ::testing::Test {
     SessionTest() {
         CodeplugBuilder build(ctx);
         build.Band("400 - 480MHz")
-            .Channel(1, {462.5625, 467.5625, "67.0", "D023N", 1, 0, 1, 0, 0})
-            .Channel(16, {440.0, {}, "", "", 0, 0, 0, 0, 0})
+            .Channel(1, {462.5625, 467.5625, "67.0", "D023N", Power::High, Bandwidth::Wide,
+                         YesNo::No, YesNo::Yes, YesNo::Yes})
+            .Channel(16, {440.0,
+                          {},
+                          "",
+                          "",
+                          Power::Low,
+                          Bandwidth::Wide,
+                          YesNo::Yes,
+                          YesNo::Yes,
+                          YesNo::Yes})
             .Message("HELLO RADIO", "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345");
         build.Settings().SquelchLevel = 3;
         codeplug = build.Build();

@@ -138,7 +138,7 @@ class DialogsTest : public QObject {
         c.tx = 438.5;
         c.decodeTone = "100.0";
         c.encodeTone = "D023N";
-        c.bandwidth = 1;
+        c.bandwidth = Bandwidth::Narrow;
         store.SetChannelRow(16, c);
         QTableView* grid = table.Grid();
         const QFont headerFont = grid->horizontalHeader()->font();

@@ -275,8 +275,8 @@ class EditDialogsTest : public QObject {
         v.rx = 451.0;
         v.tx = 456.0;
         v.decodeTone = "D023I";
-        v.bandwidth = 1;
-        v.beatShift = 0;
+        v.bandwidth = Bandwidth::Narrow;
+        v.beatShift = YesNo::Yes;
         c.store.SetChannelRow(2, v);
         TfBInfoEdit dialog(c.ctx, c.store, c.prompter, 2);
         QCOMPARE(dialog.Receive()->text(), QString("451.00000"));

@@ -103,7 +103,8 @@ class RadioDialogsTest : public QObject {
 
     static QByteArray codeplugFile(const AppContext& ctx) {
         return CodeplugBuilder(ctx)
-            .Channel(3, {462.5625, 467.5625, "67.0", "", 1, 0, 0, 0, 0})
+            .Channel(3, {462.5625, 467.5625, "67.0", "", Power::High, Bandwidth::Wide, YesNo::Yes,
+                         YesNo::Yes, YesNo::Yes})
             .Message("QX7 TEST", "")
             .DataFile();
     }

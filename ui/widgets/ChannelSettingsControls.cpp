@@ -67,11 +67,11 @@ void ChannelSettingsControls::AddRows(QFormLayout* form, const Labels& labels,
 void ChannelSettingsControls::Fill(ChannelValues& c) const {
     c.decodeTone = m_decode->IsNone() ? QString() : m_decode->currentText();
     c.encodeTone = m_encode->IsNone() ? QString() : m_encode->currentText();
-    c.power = m_power->currentIndex();
-    c.bandwidth = m_bandwidth->currentIndex();
-    c.scanAdd = m_switches[0].hidden->currentIndex();
-    c.beatShift = m_switches[1].hidden->currentIndex();
-    c.busyLockout = m_switches[2].hidden->currentIndex();
+    c.power = FromItem<Power>(m_power->currentIndex());
+    c.bandwidth = FromItem<Bandwidth>(m_bandwidth->currentIndex());
+    c.scanAdd = FromItem<YesNo>(m_switches[0].hidden->currentIndex());
+    c.beatShift = FromItem<YesNo>(m_switches[1].hidden->currentIndex());
+    c.busyLockout = FromItem<YesNo>(m_switches[2].hidden->currentIndex());
 }
 
 void ChannelSettingsControls::Load(const ChannelStore& store, int row) {
