@@ -2,7 +2,8 @@
 
 #include "CliCommand.h"
 
-int CliPrompter::ShowPrompt(const QString& caption, const QString& text, int kind) {
+Prompt::Result CliPrompter::ShowPrompt(const QString& caption, const QString& text,
+                                       Prompt::Kind kind) {
     switch (kind) {
     case Prompt::kInfo:
         PrintError(text);

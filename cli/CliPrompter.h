@@ -9,7 +9,8 @@
 class CliPrompter : public Prompter {
   public:
     explicit CliPrompter(bool answerYes = false) : m_answerYes(answerYes) {}
-    int ShowPrompt(const QString& caption, const QString& text, int kind) override;
+    Prompt::Result ShowPrompt(const QString& caption, const QString& text,
+                              Prompt::Kind kind) override;
 
   private:
     bool m_answerYes;

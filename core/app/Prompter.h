@@ -4,15 +4,14 @@
 
 /** The kinds of prompt and the codes of the button a user pressed. */
 namespace Prompt {
-constexpr int kInfo = 1;         // OK, information icon
-constexpr int kYesNo = 2;        // Yes and No, question icon
-constexpr int kRetryCancel = 22; // Retry and Cancel, question icon
-
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kRetry = 4;
-constexpr int kYes = 6;
-constexpr int kNo = 7;
+/** The kinds of prompt, by the numbers of the platform's message boxes. */
+enum Kind : int {
+    kInfo = 1,        // OK, information icon
+    kYesNo = 2,       // Yes and No, question icon
+    kRetryCancel = 22 // Retry and Cancel, question icon
+};
+/** The button the user pressed, by the platform's result codes. */
+enum Result : int { kOk = 1, kCancel = 2, kRetry = 4, kYes = 6, kNo = 7 };
 } // namespace Prompt
 
 /**
@@ -23,5 +22,6 @@ constexpr int kNo = 7;
 class Prompter {
   public:
     virtual ~Prompter() = default;
-    virtual int ShowPrompt(const QString& caption, const QString& text, int kind) = 0;
+    virtual Prompt::Result ShowPrompt(const QString& caption, const QString& text,
+                                      Prompt::Kind kind) = 0;
 };

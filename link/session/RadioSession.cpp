@@ -613,7 +613,7 @@ void RadioSession::pause(ms duration, Step next, bool hold) {
     startTimer(SessionTimer::Pause, duration);
 }
 
-void RadioSession::prompt(int kind, SessionMessage message) {
+void RadioSession::prompt(Prompt::Kind kind, SessionMessage message) {
     SessionAction a(Kind::Prompt);
     a.promptKind = kind;
     a.message = message;

@@ -177,7 +177,7 @@ class RadioSession {
     void stopTimer(SessionTimer timer);
     /** A fixed pause, then next; bytes arriving meanwhile are kept for later when hold is set. */
     void pause(ms duration, Step next, bool hold = false);
-    void prompt(int kind, SessionMessage message);
+    void prompt(Prompt::Kind kind, SessionMessage message);
     void progress();
     void enableOk(bool enabled);
     ms headTimeout() const;

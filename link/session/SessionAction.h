@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Prompter.h"
+
 #include <QByteArray>
 
 /** The timers a radio session runs. */
@@ -42,7 +44,7 @@ struct SessionAction {
     QByteArray bytes;
     SessionTimer timer = SessionTimer::Pause;
     int ms = 0;
-    int promptKind = 0;
+    Prompt::Kind promptKind = Prompt::kInfo;
     SessionMessage message = SessionMessage::ComError;
     int value = 0;
     int maximum = 0;

@@ -1,6 +1,7 @@
 #include "ScriptedPrompter.h"
 
-int ScriptedPrompter::ShowPrompt(const QString& caption, const QString& text, int kind) {
+Prompt::Result ScriptedPrompter::ShowPrompt(const QString& caption, const QString& text,
+                                            Prompt::Kind kind) {
     if (kind != Prompt::kInfo && kind != Prompt::kYesNo && kind != Prompt::kRetryCancel)
         return Prompt::kOk;
     m_log.append({caption, text, kind});
@@ -10,6 +11,6 @@ int ScriptedPrompter::ShowPrompt(const QString& caption, const QString& text, in
         return Prompt::kOk;
     }
     if (!m_answers.isEmpty())
-        return m_answers.dequeue();
-    return kind == Prompt::kYesNo ? m_yesNoFallback : m_retryFallback;
+        return static_cast<Prompt::Result>(m_answers.dequeue());
+    return static_cast<Prompt::Result>(kind == Prompt::kYesNo ? m_yesNoFallback : m_retryFallback);
 }

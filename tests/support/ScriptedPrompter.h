@@ -18,7 +18,8 @@ class ScriptedPrompter : public Prompter {
         int kind = 0;
     };
 
-    int ShowPrompt(const QString& caption, const QString& text, int kind) override;
+    Prompt::Result ShowPrompt(const QString& caption, const QString& text,
+                              Prompt::Kind kind) override;
 
     void Enqueue(int answer) { m_answers.enqueue(answer); }
     void SetFallback(int yesNo, int retryCancel) {

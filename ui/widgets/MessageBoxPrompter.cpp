@@ -2,7 +2,8 @@
 
 #include <QMessageBox>
 
-int MessageBoxPrompter::ShowPrompt(const QString& caption, const QString& text, int kind) {
+Prompt::Result MessageBoxPrompter::ShowPrompt(const QString& caption, const QString& text,
+                                              Prompt::Kind kind) {
     QMessageBox box(m_parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(caption);

@@ -9,7 +9,8 @@ class MessageBoxPrompter : public Prompter {
   public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
     void SetParent(QWidget* parent) { m_parent = parent; }
-    int ShowPrompt(const QString& caption, const QString& text, int kind) override;
+    Prompt::Result ShowPrompt(const QString& caption, const QString& text,
+                              Prompt::Kind kind) override;
 
   private:
     QWidget* m_parent;
