@@ -34,17 +34,15 @@ void PrintOut(const QString& text) {
     noteOutput(std::fflush(stdout) == 0);
 }
 
-bool FinishOutput(QString* error) {
+Result<void> FinishOutput() {
     errno = 0;
     noteOutput(std::fflush(stdout) == 0 && !std::ferror(stdout));
     errno = 0;
     noteOutput(std::fclose(stdout) == 0);
     if (g_outputError == 0)
-        return true;
-    if (error)
-        *error = QStringLiteral("Cannot write to standard output: %1.")
-                     .arg(QString::fromLocal8Bit(std::strerror(g_outputError)));
-    return false;
+        return Result<void>::Ok();
+    return Result<void>::Failure(QStringLiteral("Cannot write to standard output: %1.")
+                                     .arg(QString::fromLocal8Bit(std::strerror(g_outputError))));
 }
 
 const QCommandLineOption& OutputOption() {

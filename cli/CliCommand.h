@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -32,9 +34,9 @@ void PrintError(const QString& sentence);
 void PrintOut(const QString& text);
 /**
  * Flushes standard output and says whether everything printed reached it;
- * else error names standard output and the system's reason.
+ * a failure names standard output and the system's reason.
  */
-bool FinishOutput(QString* error);
+Result<void> FinishOutput();
 /** -o FILE: where a command writes. */
 const QCommandLineOption& OutputOption();
 /** "json" or "csv" for a format given in any case; anything else is reported and gives "". */

@@ -3,12 +3,14 @@
 #include "ExitCode.h"
 #include "Workspace.h"
 
-int DataFileCommand::Read(const Workspace& ws, const QString& path, DataFile::Decoded* decoded) {
-    *decoded = DataFile::Read(path, ws.ctx.models(), ws.ctx.bands());
-    if (decoded->failure == DataFile::Failure::None)
-        return ExitCode::kOk;
-    PrintError(decoded->error);
-    return ExitCode::kBadFile;
+int DataFileCommand::Read(const Workspace& ws, const QString& path, DataFile::Contents* contents) {
+    Result<DataFile::Contents> read = DataFile::Read(path, ws.ctx.models(), ws.ctx.bands());
+    if (!read) {
+        PrintError(read.error());
+        return ExitCode::kBadFile;
+    }
+    *contents = std::move(read.value());
+    return ExitCode::kOk;
 }
 
 int DataFileCommand::Open(Workspace& ws, const QString& path) {

@@ -18,7 +18,7 @@ int ExportCommand::run(const QStringList& args, const CliEnvironment& env) {
     if (kind.isEmpty())
         return ExitCode::kUsage;
     Workspace ws(env);
-    DataFile::Decoded d;
+    DataFile::Contents d;
     if (const int status = Read(ws, parser.positionalArguments().first(), &d);
         status != ExitCode::kOk)
         return status;
@@ -28,9 +28,9 @@ int ExportCommand::run(const QStringList& args, const CliEnvironment& env) {
         PrintOut(QString::fromUtf8(text));
         return ExitCode::kOk;
     }
-    const QString error = SafeFile::Write(parser.value(OutputOption()), text);
-    if (!error.isEmpty()) {
-        PrintError(error);
+    if (const Result<void> written = SafeFile::Write(parser.value(OutputOption()), text);
+        !written) {
+        PrintError(written.error());
         return ExitCode::kBadFile;
     }
     return ExitCode::kOk;

@@ -51,7 +51,7 @@ int ImportCommand::run(const QStringList& args, const CliEnvironment& env) {
     }
     if (kind == "csv") {
         if (parser.isSet(base)) {
-            DataFile::Decoded d;
+            DataFile::Contents d;
             if (const int status = Read(ws, parser.value(base), &d); status != ExitCode::kOk)
                 return status;
             ws.doc.Apply(d.codeplug);
@@ -70,20 +70,20 @@ int ImportCommand::run(const QStringList& args, const CliEnvironment& env) {
             PrintError(QStringLiteral("%1: warning: %2.").arg(MessageText::Path(in), warning));
         return ws.SaveTo(parser.value(OutputOption())) ? ExitCode::kOk : ExitCode::kBadFile;
     }
-    const SafeFile::Input input = SafeFile::Read(in, SafeFile::kTextLimit);
-    if (!input.ok()) {
-        PrintError(input.error);
+    const Result<QByteArray> input = SafeFile::Read(in, SafeFile::kTextLimit);
+    if (!input) {
+        PrintError(input.error());
         return ExitCode::kBadFile;
     }
-    const CodeplugJson::Parsed parsed =
-        CodeplugJson::Read(input.bytes, ws.ctx.models(), ws.ctx.bands());
-    if (!parsed.codeplug) {
+    const Result<CodeplugJson::Parsed> parsed =
+        CodeplugJson::Read(*input, ws.ctx.models(), ws.ctx.bands());
+    if (!parsed) {
         PrintError(QStringLiteral("%1: %2; nothing was written.")
-                       .arg(MessageText::Path(in), parsed.error));
+                       .arg(MessageText::Path(in), parsed.error()));
         return ExitCode::kBadFile;
     }
-    for (const QString& warning : parsed.warnings)
+    for (const QString& warning : parsed->warnings)
         PrintError(QStringLiteral("%1: warning: %2.").arg(MessageText::Path(in), warning));
-    ws.doc.Apply(*parsed.codeplug);
+    ws.doc.Apply(parsed->codeplug);
     return ws.SaveTo(parser.value(OutputOption())) ? ExitCode::kOk : ExitCode::kBadFile;
 }

@@ -11,7 +11,7 @@ int InfoCommand::run(const QStringList& args, const CliEnvironment& env) {
         return ExitCode::kUsage;
     const QString path = parser.positionalArguments().first();
     Workspace ws(env);
-    DataFile::Decoded d;
+    DataFile::Contents d;
     if (const int status = Read(ws, path, &d); status != ExitCode::kOk)
         return status;
     int inUse = 0;

@@ -62,12 +62,12 @@ const QCommandLineOption& RadioCommand::PortOption() {
 }
 
 bool RadioCommand::OpenPort(Workspace& ws, RadioPort& port, const QString& name, bool flush) {
-    const RadioPort::OpenResult opened =
+    const Result<QString> opened =
         port.OpenFor(name, PortNames(SettingsReadPath(ws.ctx.all())), flush);
     if (opened)
         return true;
     // One line: the message of the language in use, then what failed on which port.
-    PrintError(ws.ctx.texts().LPortError + ' ' + opened.detail);
+    PrintError(ws.ctx.texts().LPortError + ' ' + opened.error());
     return false;
 }
 

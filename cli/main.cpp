@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
     int status = runCommand(app.arguments().mid(1));
     // Whatever a command printed must have reached standard output: a full
     // disk or a closed file behind it is a failure, not a success.
-    if (QString error; !FinishOutput(&error)) {
-        PrintError(error);
+    if (const Result<void> finished = FinishOutput(); !finished) {
+        PrintError(finished.error());
         if (status == ExitCode::kOk)
             status = ExitCode::kBadFile;
     }

@@ -9,15 +9,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray csv(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const char* code : {"8524", "7524"}) {
         const TMacType& model = *ctx.models().FindByCode(code);
-        const CodeplugCsv::Parsed first = CodeplugCsv::Read(csv, model);
-        if (!first.error.isEmpty())
+        const auto first = CodeplugCsv::Read(csv, model);
+        if (!first)
             continue;
-        const CodeplugCsv::Parsed again =
-            CodeplugCsv::Read(CodeplugCsv::Write(first.channels), model);
-        FUZZ_CHECK(again.error.isEmpty());
-        FUZZ_CHECK(again.invalid.isEmpty());
-        FUZZ_CHECK(again.warnings.isEmpty());
-        FUZZ_CHECK(again.channels == first.channels);
+        const auto again = CodeplugCsv::Read(CodeplugCsv::Write(first->channels), model);
+        FUZZ_CHECK(static_cast<bool>(again));
+        FUZZ_CHECK(again->invalid.isEmpty());
+        FUZZ_CHECK(again->warnings.isEmpty());
+        FUZZ_CHECK(again->channels == first->channels);
     }
     return 0;
 }

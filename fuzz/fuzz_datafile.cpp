@@ -8,16 +8,17 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     AppContext& ctx = FuzzContext();
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const DataFile::Decoded first = DataFile::Decode(bytes, "fuzz.dat", ctx.models(), ctx.bands());
-    if (first.failure != DataFile::Failure::None) {
-        FUZZ_CHECK(!first.error.isEmpty());
+    const auto decoded = DataFile::Decode(bytes, "fuzz.dat", ctx.models(), ctx.bands());
+    if (!decoded) {
+        FUZZ_CHECK(!decoded.error().isEmpty());
         return 0;
     }
+    const DataFile::Contents& first = *decoded;
     const DataFile::Encoded saved =
         DataFile::Encode(first.codeplug, ctx.bands(), QDateTime(QDate(2024, 6, 5), QTime(14, 7)));
-    const DataFile::Decoded again =
-        DataFile::Decode(saved.bytes, "fuzz.dat", ctx.models(), ctx.bands());
-    FUZZ_CHECK(again.failure == DataFile::Failure::None);
+    const auto reopened = DataFile::Decode(saved.bytes, "fuzz.dat", ctx.models(), ctx.bands());
+    FUZZ_CHECK(static_cast<bool>(reopened));
+    const DataFile::Contents& again = *reopened;
     // The header is written with the band record's model code, which a file
     // may give differently from its header; the code itself survives.
     FUZZ_CHECK(again.codeplug.modelCode == first.codeplug.modelCode);

@@ -150,18 +150,14 @@ void SimulatedRadio::command(Reply& reply) {
     reply.bytes.append(kAck);
 }
 
-QByteArray SimulatedRadio::ImageFromDataFile(const QByteArray& file, const TMacList& models,
-                                             QString* error) {
+Result<QByteArray> SimulatedRadio::ImageFromDataFile(const QByteArray& file,
+                                                     const TMacList& models) {
     TFrqList noBands;
-    const DataFile::Decoded d =
-        DataFile::Decode(file, QStringLiteral("the image file"), models, noBands);
-    if (d.failure != DataFile::Failure::None) {
-        if (error)
-            *error = d.error;
-        return {};
-    }
+    const auto d = DataFile::Decode(file, QStringLiteral("the image file"), models, noBands);
+    if (!d)
+        return Result<QByteArray>::Failure(d.error(), d.code());
     QByteArray image(kImageSize, '\xFF');
-    const MemoryMap map = MemoryMap::ForModel(*d.codeplug.model);
+    const MemoryMap map = MemoryMap::ForModel(*d->codeplug.model);
     for (const MapEntry& e : map.FileOrder()) {
         if (e.radioAddress <= 0 || e.radioAddress + kRecordSize > kImageSize)
             continue; // record 0 of a radio is not the file's header

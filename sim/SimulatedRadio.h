@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/Result.h"
 #include <QByteArray>
+
 #include <QString>
 
 class TMacList;
@@ -54,11 +56,10 @@ class SimulatedRadio {
     void Replug();
 
     /**
-     * The radio image holding a data file's records at their radio addresses.
-     * Empty with error set when the file is not a data file of a known model.
+     * The radio image holding a data file's records at their radio addresses;
+     * refused when the file is not a data file of a known model.
      */
-    static QByteArray ImageFromDataFile(const QByteArray& file, const TMacList& models,
-                                        QString* error);
+    static Result<QByteArray> ImageFromDataFile(const QByteArray& file, const TMacList& models);
 
   private:
     enum class State { Idle, WakeWord, AwaitStx, Session };

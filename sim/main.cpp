@@ -102,20 +102,19 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(image)) {
         // No more than a kilobyte is ever needed: an endless device is read no further.
-        const SafeFile::Input in =
+        const Result<QByteArray> in =
             SafeFile::Read(parser.value(image), SimulatedRadio::kImageSize, true);
-        if (!in.ok()) {
-            fail(in.error);
+        if (!in) {
+            fail(in.error());
             return 2;
         }
         AppContext ctx(ResolveAppDir());
-        QString error;
-        const QByteArray loaded = SimulatedRadio::ImageFromDataFile(in.bytes, ctx.models(), &error);
-        if (loaded.isEmpty()) {
-            fail(error);
+        const Result<QByteArray> loaded = SimulatedRadio::ImageFromDataFile(*in, ctx.models());
+        if (!loaded) {
+            fail(loaded.error());
             return 2;
         }
-        radio.Image() = loaded;
+        radio.Image() = *loaded;
     }
 
     auto line = std::make_unique<PseudoTerminal>();
@@ -172,9 +171,9 @@ int main(int argc, char** argv) {
         if (!reply.hangup)
             line->Write(reply.bytes);
         if (reply.sessionEnded && parser.isSet(dump)) {
-            if (const QString error = SafeFile::Write(parser.value(dump), radio.Image());
-                !error.isEmpty())
-                fail(error);
+            if (const Result<void> written = SafeFile::Write(parser.value(dump), radio.Image());
+                !written)
+                fail(written.error());
         }
         if (reply.hangup) {
             line->HangUp();

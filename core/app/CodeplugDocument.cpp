@@ -82,10 +82,10 @@ void CodeplugDocument::Apply(const Codeplug& cp) {
 }
 
 bool CodeplugDocument::SaveDataFile() {
-    QString why;
-    const std::optional<QDateTime> saveTime = DataFile::SaveTime(&why);
+    const Result<QDateTime> saveTime = DataFile::SaveTime();
     if (!saveTime) {
-        report(QStringLiteral("Cannot save %1: %2.").arg(MessageText::Path(m_fileName), why));
+        report(QStringLiteral("Cannot save %1: %2.")
+                   .arg(MessageText::Path(m_fileName), saveTime.error()));
         return false;
     }
     DataFile::Encoded encoded;
@@ -98,9 +98,8 @@ bool CodeplugDocument::SaveDataFile() {
     }
     m_ctx.all().UsedBits = encoded.usedBits;
     m_ctx.all().ScanBits = encoded.scanBits;
-    const QString error = SafeFile::Write(m_fileName, encoded.bytes);
-    if (!error.isEmpty()) {
-        report(error);
+    if (const Result<void> written = SafeFile::Write(m_fileName, encoded.bytes); !written) {
+        report(written.error());
         return false;
     }
     m_ctx.all().Changed = false;
@@ -108,20 +107,18 @@ bool CodeplugDocument::SaveDataFile() {
 }
 
 bool CodeplugDocument::OpenDataFile(const QString& path) {
-    const DataFile::Decoded decoded = DataFile::Read(path, m_ctx.models(), m_ctx.bands());
-    switch (decoded.failure) {
-    case DataFile::Failure::None:
-        break;
-    case DataFile::Failure::UnknownModel:
-        m_fileName.clear();
-        report(m_ctx.texts().ModError);
-        return false;
-    default:
-        report(decoded.error);
+    const Result<DataFile::Contents> read = DataFile::Read(path, m_ctx.models(), m_ctx.bands());
+    if (!read) {
+        if (read.code() == DataFile::UnknownModel) {
+            m_fileName.clear();
+            report(m_ctx.texts().ModError);
+        } else {
+            report(read.error());
+        }
         return false;
     }
     m_fileName = path;
-    Apply(decoded.codeplug);
+    Apply(read->codeplug);
     m_ctx.all().Changed = false;
     return true;
 }
@@ -202,16 +199,17 @@ CodeplugDocument::CsvImport CodeplugDocument::ImportCsvFile(const QString& path,
                                                             InvalidLines invalidLines) {
     CsvImport result;
     const QString file = MessageText::Path(path);
-    const SafeFile::Input in = SafeFile::Read(path, SafeFile::kTextLimit);
-    if (!in.ok()) {
-        report(in.error);
+    const Result<QByteArray> in = SafeFile::Read(path, SafeFile::kTextLimit);
+    if (!in) {
+        report(in.error());
         return result;
     }
-    const CodeplugCsv::Parsed parsed = CodeplugCsv::Read(in.bytes, *m_ctx.all().CurrentModel);
-    if (!parsed.error.isEmpty()) {
-        report(QStringLiteral("Cannot import %1: %2.").arg(file, parsed.error));
+    const Result<CodeplugCsv::Parsed> read = CodeplugCsv::Read(*in, *m_ctx.all().CurrentModel);
+    if (!read) {
+        report(QStringLiteral("Cannot import %1: %2.").arg(file, read.error()));
         return result;
     }
+    const CodeplugCsv::Parsed& parsed = *read;
     result.invalid = static_cast<int>(parsed.invalid.size());
     if (!parsed.invalid.isEmpty()) {
         QStringList lines;
@@ -268,9 +266,8 @@ bool CodeplugDocument::ExportCsvFile(const QString& path) {
         report(QStringLiteral("Cannot export %1: %2.").arg(MessageText::Path(path), e.message()));
         return false;
     }
-    const QString error = SafeFile::Write(path, csv);
-    if (!error.isEmpty()) {
-        report(error);
+    if (const Result<void> written = SafeFile::Write(path, csv); !written) {
+        report(written.error());
         return false;
     }
     return true;

@@ -74,13 +74,13 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {
 }
 
 void IniFile::load() {
-    const SafeFile::Input in = SafeFile::Read(m_path, SafeFile::kTextLimit);
-    if (!in.ok()) {
+    Result<QByteArray> in = SafeFile::Read(m_path, SafeFile::kTextLimit);
+    if (!in) {
         // A file that is there but cannot be read whole is never written over.
         m_unreadable = QFileInfo::exists(m_path);
         return;
     }
-    QByteArray all = in.bytes;
+    QByteArray all = std::move(in.value());
     if (all.startsWith("\xEF\xBB\xBF")) {
         m_bom = all.left(3);
         all.remove(0, 3);
@@ -170,8 +170,7 @@ QStringList IniFile::keys(const QString& section) const {
     return result;
 }
 
-bool IniFile::setValue(const QString& section, const QString& key, const QString& value,
-                       QString* error) {
+Result<void> IniFile::setValue(const QString& section, const QString& key, const QString& value) {
     QList<QByteArray> lines = m_lines;
     const QByteArray entry = encode(key) + '=' + encode(value);
     const int s = findSection(section);
@@ -200,12 +199,9 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
             text += m_eol;
     }
     // A temporary file renamed over the old one, and only over a regular file.
-    if (m_unreadable || !SafeFile::Write(m_path, text).isEmpty()) {
-        if (error)
-            *error = QStringLiteral("Unable to write to %1").arg(m_path);
-        return false;
-    }
+    if (m_unreadable || !SafeFile::Write(m_path, text))
+        return Result<void>::Failure(QStringLiteral("Unable to write to %1").arg(m_path));
     m_lines = lines;
     m_trailingEol = endsWithNewLine;
-    return true;
+    return Result<void>::Ok();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "Result.h"
 #include <QByteArray>
 #include <QList>
+
 #include <QString>
 #include <QStringList>
 
@@ -37,8 +39,7 @@ class IniFile {
      * file renamed over the old one. Returns false and fills error (a sentence
      * naming the file) when the file cannot be written; the file is unchanged then.
      */
-    bool setValue(const QString& section, const QString& key, const QString& value,
-                  QString* error = nullptr);
+    Result<void> setValue(const QString& section, const QString& key, const QString& value);
 
     /** True when the file held text that was not valid UTF-8 and was read as GBK. */
     bool isGbk() const { return m_gbk; }

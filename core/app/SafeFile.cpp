@@ -67,65 +67,59 @@ QString WhyNotWritable(const QString& path) {
     return {};
 }
 
-QString Write(const QString& path, const QByteArray& bytes) {
+Result<void> Write(const QString& path, const QByteArray& bytes) {
+    const auto refused = [&path](const QString& why) {
+        return Result<void>::Failure(
+            QStringLiteral("Cannot write %1: %2.").arg(MessageText::Path(path), why));
+    };
     if (const QString why = WhyNotWritable(path); !why.isEmpty())
-        return QStringLiteral("Cannot write %1: %2.").arg(MessageText::Path(path), why);
+        return refused(why);
     // Unbuffered: a buffered write would report a full disk only while the
     // file is committed, too late for the temporary file to be dropped, and
     // an empty file would replace the old one.
     QSaveFile file(finalPath(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QStringLiteral("Cannot write %1: %2.")
-            .arg(MessageText::Path(path), file.errorString());
+        return refused(file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return QStringLiteral("Cannot write %1: %2.").arg(MessageText::Path(path), why);
+        return refused(why);
     }
     if (!file.commit())
-        return QStringLiteral("Cannot write %1: %2.")
-            .arg(MessageText::Path(path), file.errorString());
-    return {};
+        return refused(file.errorString());
+    return Result<void>::Ok();
 }
 
-Input Read(const QString& path, qint64 limit, bool cutShort) {
-    Input in;
-    if (QFileInfo(path).isDir()) {
-        in.error = QStringLiteral("Cannot read %1: it is a folder, not a file.")
-                       .arg(MessageText::Path(path));
-        return in;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        in.error =
-            QStringLiteral("Cannot open %1: %2.").arg(MessageText::Path(path), file.errorString());
-        return in;
-    }
+Result<QByteArray> Read(const QString& path, qint64 limit, bool cutShort) {
+    const QString file = MessageText::Path(path);
+    if (QFileInfo(path).isDir())
+        return Result<QByteArray>::Failure(
+            QStringLiteral("Cannot read %1: it is a folder, not a file.").arg(file));
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return Result<QByteArray>::Failure(
+            QStringLiteral("Cannot open %1: %2.").arg(file, in.errorString()));
     // One byte more than allowed tells a larger input from one of the limit;
     // a pipe or a FIFO gives its bytes in pieces.
-    while (in.bytes.size() <= limit) {
-        const QByteArray piece = file.read(limit + 1 - in.bytes.size());
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const QByteArray piece = in.read(limit + 1 - bytes.size());
         if (piece.isEmpty())
             break;
-        in.bytes += piece;
+        bytes += piece;
     }
-    if (file.error() != QFileDevice::NoError) {
-        in.bytes.clear();
-        in.error =
-            QStringLiteral("Cannot read %1: %2.").arg(MessageText::Path(path), file.errorString());
-        return in;
+    if (in.error() != QFileDevice::NoError)
+        return Result<QByteArray>::Failure(
+            QStringLiteral("Cannot read %1: %2.").arg(file, in.errorString()));
+    if (bytes.size() > limit) {
+        if (!cutShort)
+            return Result<QByteArray>::Failure(
+                QStringLiteral("Cannot read %1: it holds more than %2, far more than any "
+                               "codeplug.")
+                    .arg(file, describe(limit)));
+        bytes.truncate(static_cast<qsizetype>(limit));
     }
-    if (in.bytes.size() > limit) {
-        if (cutShort) {
-            in.bytes.truncate(static_cast<qsizetype>(limit));
-        } else {
-            in.bytes.clear();
-            in.error = QStringLiteral("Cannot read %1: it holds more than %2, far more than any "
-                                      "codeplug.")
-                           .arg(MessageText::Path(path), describe(limit));
-        }
-    }
-    return in;
+    return bytes;
 }
 
 } // namespace SafeFile

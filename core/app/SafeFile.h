@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -24,22 +26,15 @@ QString WhyNotWritable(const QString& path);
  * Writes bytes in place of the file at path through a temporary file in the
  * same folder, renamed over it once every byte is written, so a refused write
  * leaves the earlier file as it was. A symbolic link stays a link: the file
- * it names gets the bytes. Returns empty, or a sentence naming the file.
+ * it names gets the bytes. A failure names the file and the system's reason.
  */
-QString Write(const QString& path, const QByteArray& bytes);
-
-/** What Read gives: the bytes, or a sentence naming the file and the problem. */
-struct Input {
-    QByteArray bytes;
-    QString error;
-    bool ok() const { return error.isEmpty(); }
-};
+Result<void> Write(const QString& path, const QByteArray& bytes);
 
 /**
  * Reads path, at most limit bytes: a larger input (an endless device, a huge
  * file) is refused naming the file and the limit; a folder is refused too.
  * With cutShort set, a larger input is cut to limit bytes instead.
  */
-Input Read(const QString& path, qint64 limit, bool cutShort = false);
+Result<QByteArray> Read(const QString& path, qint64 limit, bool cutShort = false);
 
 } // namespace SafeFile

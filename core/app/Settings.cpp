@@ -62,7 +62,7 @@ void ReadSettings(TALL& all) {
     all.LanguageName = name;
 }
 
-bool WriteSettings(const TALL& all, QString* error) {
+Result<void> WriteSettings(const TALL& all) {
     const QString file = settingsPath(all);
     if (!QFileInfo::exists(file) && QFileInfo::exists(installedPath(all))) {
         QDir().mkpath(QFileInfo(file).absolutePath());
@@ -70,9 +70,12 @@ bool WriteSettings(const TALL& all, QString* error) {
     }
     IniFile ini(file);
     const QString section = QLatin1String(kSettingsSection);
-    return ini.setValue(section, "Com", all.PortName, error) &&
-           ini.setValue(section, "Language_ID", QString::number(all.LanguageIndex), error) &&
-           ini.setValue(section, "PicID", QString::number(all.PicId - 1), error);
+    for (const auto& [key, value] : {std::pair<const char*, QString>{"Com", all.PortName},
+                                     {"Language_ID", QString::number(all.LanguageIndex)},
+                                     {"PicID", QString::number(all.PicId - 1)}})
+        if (Result<void> written = ini.setValue(section, key, value); !written)
+            return written;
+    return Result<void>::Ok();
 }
 
 QStringList SplitBarList(QString text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 class TALL;
@@ -25,10 +27,10 @@ void ReadSettings(TALL& all);
 /**
  * Writes the keys Com, Language_ID and PicID, leaving every other line of the
  * file as it was; a settings file kept apart from AppDir starts as a copy of
- * the one in AppDir. Returns false with "Unable to write to <path>" in error when
- * the file cannot be written.
+ * the one in AppDir. Fails with "Unable to write to <path>" when the file
+ * cannot be written.
  */
-bool WriteSettings(const TALL& all, QString* error);
+Result<void> WriteSettings(const TALL& all);
 
 /** Splits a "|"-separated list: entries untrimmed, "a||b" has an empty middle entry,
  *  a bar at the very end adds no entry. */

@@ -350,22 +350,17 @@ class LineReader {
 
 } // namespace
 
-CodeplugCsv::Parsed CodeplugCsv::Read(const QByteArray& csv, const TMacType& model) {
-    Parsed result;
-    const CsvReader::Parsed rows = CsvReader::Parse(QString::fromUtf8(csv));
-    if (!rows.error.isEmpty()) {
-        result.error = rows.error;
-        return result;
-    }
-    if (rows.rows.empty()) {
-        result.error = QStringLiteral("the file is empty; a channel list starts with a header "
-                                      "line such as %1")
-                           .arg(Columns().mid(0, 3).join(','));
-        return result;
-    }
+Result<CodeplugCsv::Parsed> CodeplugCsv::Read(const QByteArray& csv, const TMacType& model) {
+    const Result<std::vector<CsvReader::Row>> rows = CsvReader::Parse(QString::fromUtf8(csv));
+    if (!rows)
+        return Result<Parsed>::Failure(rows.error());
+    if (rows->empty())
+        return Result<Parsed>::Failure(
+            QStringLiteral("the file is empty; a channel list starts with a header line such as %1")
+                .arg(Columns().mid(0, 3).join(',')));
     // Column names are matched without regard to case; the first of a name counts.
     QHash<QString, int> columns;
-    const QStringList& header = rows.rows.front().fields;
+    const QStringList& header = rows->front().fields;
     for (int i = 0; i < header.size(); ++i) {
         for (const QString& known : Columns())
             if (header[i].trimmed().compare(known, Qt::CaseInsensitive) == 0 &&
@@ -373,17 +368,17 @@ CodeplugCsv::Parsed CodeplugCsv::Read(const QByteArray& csv, const TMacType& mod
                 columns.insert(known, i);
     }
     for (const char* required : {"Location", "Frequency"})
-        if (!columns.contains(QLatin1String(required))) {
-            result.error = QStringLiteral("line %1: the header has no column \"%2\"; a channel "
-                                          "list needs Location and Frequency")
-                               .arg(rows.rows.front().line)
-                               .arg(QLatin1String(required));
-            return result;
-        }
+        if (!columns.contains(QLatin1String(required)))
+            return Result<Parsed>::Failure(
+                QStringLiteral("line %1: the header has no column \"%2\"; a channel list needs "
+                               "Location and Frequency")
+                    .arg(rows->front().line)
+                    .arg(QLatin1String(required)));
 
+    Parsed result;
     result.channels.assign(static_cast<size_t>(std::max(model.ChannelCount, 0)), std::nullopt);
-    for (size_t r = 1; r < rows.rows.size(); ++r) {
-        const CsvReader::Row& row = rows.rows[r];
+    for (size_t r = 1; r < rows->size(); ++r) {
+        const CsvReader::Row& row = (*rows)[r];
         if (std::all_of(row.fields.begin(), row.fields.end(),
                         [](const QString& f) { return f.trimmed().isEmpty(); }))
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TBWriteRead.h"
+#include "app/Result.h"
 
 #include <QByteArray>
 #include <QList>
@@ -34,8 +35,6 @@ class CodeplugCsv {
         QString text() const;
     };
     struct Parsed {
-        /** Set when the text is no channel list at all; nothing else is then filled. */
-        QString error;
         /** One slot per channel of the model; the lines that gave a channel fill theirs. */
         std::vector<std::optional<ChannelValues>> channels;
         QList<Problem> invalid;
@@ -44,6 +43,10 @@ class CodeplugCsv {
         /** The number of channels the lines gave. */
         int ChannelsGiven() const;
     };
-    /** Reads a channel list for the given model, whose limits and channel count apply. */
-    static Parsed Read(const QByteArray& csv, const TMacType& model);
+    /**
+     * Reads a channel list for the given model, whose limits and channel count
+     * apply; refused when the text is no channel list at all. A line that gives
+     * no channel is one of the result's invalid lines, not a failure.
+     */
+    static Result<Parsed> Read(const QByteArray& csv, const TMacType& model);
 };

@@ -211,56 +211,43 @@ QByteArray CodeplugJson::Write(const Codeplug& cp) {
     return out.toUtf8();
 }
 
-CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& models,
-                                        const TFrqList& bands) {
+Result<CodeplugJson::Parsed> CodeplugJson::Read(const QByteArray& json, const TMacList& models,
+                                                const TFrqList& bands) {
+    const auto refused = [](const QString& why) { return Result<Parsed>::Failure(why); };
     Parsed result;
     Checker check;
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
-        result.error = parseError.error != QJsonParseError::NoError
-                           ? QStringLiteral("not valid JSON at byte %1: %2")
-                                 .arg(parseError.offset)
-                                 .arg(parseError.errorString())
-                           : QStringLiteral("the JSON text is not an object");
-        return result;
-    }
-    if (const QString duplicate = duplicateKey(json); !duplicate.isEmpty()) {
-        result.error = duplicate;
-        return result;
-    }
+    if (parseError.error != QJsonParseError::NoError)
+        return refused(QStringLiteral("not valid JSON at byte %1: %2")
+                           .arg(parseError.offset)
+                           .arg(parseError.errorString()));
+    if (!doc.isObject())
+        return refused(QStringLiteral("the JSON text is not an object"));
+    if (const QString duplicate = duplicateKey(json); !duplicate.isEmpty())
+        return refused(duplicate);
     const QJsonObject top = doc.object();
-    if (!check.keys(top, kTopKeys, "codeplug")) {
-        result.error = check.error;
-        return result;
-    }
+    if (!check.keys(top, kTopKeys, "codeplug"))
+        return refused(check.error);
 
-    Codeplug cp;
-    if (!top["model"].isString()) {
-        result.error = QStringLiteral("model must be a text such as \"8524\"");
-        return result;
-    }
+    Codeplug& cp = result.codeplug;
+    if (!top["model"].isString())
+        return refused(QStringLiteral("model must be a text such as \"8524\""));
     cp.model = models.FindByCode(top["model"].toString());
-    if (!cp.model) {
-        result.error = QStringLiteral("model: \"%1\" is not a model of the catalogue")
-                           .arg(shown(top["model"]));
-        return result;
-    }
+    if (!cp.model)
+        return refused(QStringLiteral("model: \"%1\" is not a model of the catalogue")
+                           .arg(shown(top["model"])));
     cp.modelCode = cp.model->Code;
-    if (!top["band"].isString()) {
-        result.error =
-            QStringLiteral("band must be a text such as \"%1\"").arg(cp.model->DefaultBand);
-        return result;
-    }
+    if (!top["band"].isString())
+        return refused(
+            QStringLiteral("band must be a text such as \"%1\"").arg(cp.model->DefaultBand));
     cp.bandText = top["band"].toString();
     // One of the model's own bands, as the Model Information dialog offers them.
-    if (!cp.model->Bands.contains(cp.bandText) || !bands.Contains(cp.bandText)) {
-        result.error = QStringLiteral("band: \"%1\" is not a band of model %2, whose bands are "
-                                      "\"%3\"")
-                           .arg(shown(top["band"]), cp.model->Code,
-                                cp.model->Bands.join(QStringLiteral("\", \"")));
-        return result;
-    }
+    if (!cp.model->Bands.contains(cp.bandText) || !bands.Contains(cp.bandText))
+        return refused(
+            QStringLiteral("band: \"%1\" is not a band of model %2, whose bands are \"%3\"")
+                .arg(shown(top["band"]), cp.model->Code,
+                     cp.model->Bands.join(QStringLiteral("\", \""))));
     const BandLimits limits = ParseBand(cp.bandText).value_or(BandLimits{});
     cp.bandLow = limits.low;
     cp.bandHigh = limits.high;
@@ -428,11 +415,7 @@ CodeplugJson::Parsed CodeplugJson::Read(const QByteArray& json, const TMacList& 
         }
     }
 
-    if (!check.error.isEmpty()) {
-        result.error = check.error;
-        result.warnings.clear();
-        return result;
-    }
-    result.codeplug = std::move(cp);
+    if (!check.error.isEmpty())
+        return refused(check.error);
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Codeplug.h"
+#include "app/Result.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -21,12 +22,14 @@ class CodeplugJson {
     static QByteArray Write(const Codeplug& codeplug);
 
     struct Parsed {
-        std::optional<Codeplug> codeplug;
-        QString error;
+        Codeplug codeplug;
         /** Frequencies moved down onto the channel raster. */
         QStringList warnings;
     };
-    static Parsed Read(const QByteArray& json, const TMacList& models, const TFrqList& bands);
+    /** Reads a codeplug; refused, with nothing kept, at the first thing the data file could not
+     * hold. */
+    static Result<Parsed> Read(const QByteArray& json, const TMacList& models,
+                               const TFrqList& bands);
 
     /** The built-in English items of the switch lists, by switch name. */
     static QStringList SwitchItems(const QString& name);

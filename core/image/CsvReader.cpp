@@ -1,7 +1,7 @@
 #include "CsvReader.h"
 
-CsvReader::Parsed CsvReader::Parse(const QString& text) {
-    Parsed result;
+Result<std::vector<CsvReader::Row>> CsvReader::Parse(const QString& text) {
+    std::vector<Row> rows;
     int start = text.startsWith(QChar(0xFEFF)) ? 1 : 0;
     int line = 1;
     Row row{line, {}};
@@ -13,7 +13,7 @@ CsvReader::Parsed CsvReader::Parse(const QString& text) {
     const auto endRecord = [&] {
         if (anything || !field.isEmpty()) {
             row.fields << field;
-            result.rows.push_back(row);
+            rows.push_back(row);
         }
         field.clear();
         row = Row{line, {}};
@@ -56,12 +56,11 @@ CsvReader::Parsed CsvReader::Parse(const QString& text) {
             anything = true;
         }
     }
-    if (quoted) {
-        result.error = QStringLiteral("line %1: a quoted field is not closed").arg(quoteLine);
-        return result;
-    }
+    if (quoted)
+        return Result<std::vector<Row>>::Failure(
+            QStringLiteral("line %1: a quoted field is not closed").arg(quoteLine));
     endRecord();
-    return result;
+    return rows;
 }
 
 QString CsvReader::Quote(const QString& field) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,12 +20,8 @@ class CsvReader {
         int line = 0;
         QStringList fields;
     };
-    struct Parsed {
-        std::vector<Row> rows;
-        /** Set when a quoted field is still open at the end of the text. */
-        QString error;
-    };
-    static Parsed Parse(const QString& text);
+    /** The records of the text; refused when a quoted field is still open at its end. */
+    static Result<std::vector<Row>> Parse(const QString& text);
 
     /** A field as a writer puts it: quoted when it holds a comma, a quote or a line break. */
     static QString Quote(const QString& field);

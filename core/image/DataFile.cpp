@@ -35,61 +35,55 @@ DataFile::Encoded DataFile::Encode(const Codeplug& cp, const TFrqList& bands,
     return out;
 }
 
-DataFile::Decoded DataFile::Decode(const QByteArray& bytes, const QString& path,
-                                   const TMacList& models, const TFrqList& bands) {
-    Decoded d;
-    if (bytes.size() < kRecordSize) {
-        d.failure = Failure::TooShort;
-        d.error = QStringLiteral("%1 is not a data file: it holds %2, less than its header.")
-                      .arg(MessageText::Path(path), MessageText::Bytes(bytes.size()));
-        return d;
-    }
-    d.header = TBWriteRead::DecodeHeader(recordAt(bytes, 0));
-    const QString code = d.header.tag.mid(1).trimmed();
+Result<DataFile::Contents> DataFile::Decode(const QByteArray& bytes, const QString& path,
+                                            const TMacList& models, const TFrqList& bands) {
+    const QString file = MessageText::Path(path);
+    if (bytes.size() < kRecordSize)
+        return Result<Contents>::Failure(
+            QStringLiteral("%1 is not a data file: it holds %2, less than its header.")
+                .arg(file, MessageText::Bytes(bytes.size())),
+            TooShort);
+    Contents contents;
+    contents.header = TBWriteRead::DecodeHeader(recordAt(bytes, 0));
+    const QString code = contents.header.tag.mid(1).trimmed();
     const TMacType* model = models.FindByCode(code);
-    if (!model) {
-        d.failure = Failure::UnknownModel;
-        d.error = QStringLiteral("%1 is for model \"%2\", which QX7 does not know.")
-                      .arg(MessageText::Path(path), MessageText::Quoted(code));
-        return d;
-    }
+    if (!model)
+        return Result<Contents>::Failure(
+            QStringLiteral("%1 is for model \"%2\", which QX7 does not know.")
+                .arg(file, MessageText::Quoted(code)),
+            UnknownModel);
     const MemoryMap map = MemoryMap::ForModel(*model);
-    if (bytes.size() < map.FileSize()) {
-        d.failure = Failure::TooShort;
-        d.error = QStringLiteral("%1 is cut short: it holds %2, but a data file of model "
-                                 "%3 has %4 (%5 records of 16 bytes); %6 are missing.")
-                      .arg(MessageText::Path(path), MessageText::Bytes(bytes.size()), model->Code)
-                      .arg(map.FileSize())
-                      .arg(map.FileRecordCount())
-                      .arg(MessageText::Bytes(map.FileSize() - bytes.size()));
-        return d;
-    }
+    if (bytes.size() < map.FileSize())
+        return Result<Contents>::Failure(
+            QStringLiteral("%1 is cut short: it holds %2, but a data file of model %3 has %4 "
+                           "(%5 records of 16 bytes); %6 are missing.")
+                .arg(file, MessageText::Bytes(bytes.size()), model->Code)
+                .arg(map.FileSize())
+                .arg(map.FileRecordCount())
+                .arg(MessageText::Bytes(map.FileSize() - bytes.size())),
+            TooShort);
     RecordDecoder decoder(*model, bands, models);
     for (const MapEntry& e : map.FileOrder())
         decoder.Decode(e, recordAt(bytes, e.fileRecord));
-    d.codeplug = decoder.Result();
-    return d;
+    contents.codeplug = decoder.Result();
+    return contents;
 }
 
-DataFile::Decoded DataFile::Read(const QString& path, const TMacList& models,
-                                 const TFrqList& bands) {
+Result<DataFile::Contents> DataFile::Read(const QString& path, const TMacList& models,
+                                          const TFrqList& bands) {
     // No data file needs more than the records of the largest model: an
     // endless device or a huge file is read no further, and what lies after
     // the band record is not used anyway.
     qint64 largest = 0;
     for (int i = 0; i < models.Count(); ++i)
         largest = std::max<qint64>(largest, MemoryMap::ForModel(*models.Item(i)).FileSize());
-    const SafeFile::Input in = SafeFile::Read(path, largest, true);
-    if (!in.ok()) {
-        Decoded d;
-        d.failure = Failure::CannotRead;
-        d.error = in.error;
-        return d;
-    }
-    return Decode(in.bytes, path, models, bands);
+    const Result<QByteArray> in = SafeFile::Read(path, largest, true);
+    if (!in)
+        return Result<Contents>::Failure(in.error(), CannotRead);
+    return Decode(*in, path, models, bands);
 }
 
-std::optional<QDateTime> DataFile::SaveTime(QString* error) {
+Result<QDateTime> DataFile::SaveTime() {
     const QByteArray given = qgetenv("SOURCE_DATE_EPOCH");
     if (given.isNull())
         return QDateTime::currentDateTime();
@@ -97,21 +91,16 @@ std::optional<QDateTime> DataFile::SaveTime(QString* error) {
     constexpr qint64 kLastSecond = 253402300799; // 9999-12-31 23:59:59 UTC
     bool ok = false;
     const qint64 epoch = given.trimmed().toLongLong(&ok);
-    if (!ok || epoch < 0 || epoch > kLastSecond) {
-        if (error)
-            *error = QStringLiteral("SOURCE_DATE_EPOCH \"%1\" is not a time to save: give the "
-                                    "seconds since 1970-01-01 as a whole number, up to the year "
-                                    "9999")
-                         .arg(MessageText::Quoted(QString::fromLocal8Bit(given)));
-        return std::nullopt;
-    }
+    if (!ok || epoch < 0 || epoch > kLastSecond)
+        return Result<QDateTime>::Failure(
+            QStringLiteral("SOURCE_DATE_EPOCH \"%1\" is not a time to save: give the seconds "
+                           "since 1970-01-01 as a whole number, up to the year 9999")
+                .arg(MessageText::Quoted(QString::fromLocal8Bit(given))));
     const QDateTime time = QDateTime::fromSecsSinceEpoch(epoch).toLocalTime();
-    if (time.date().year() > 9999) {
-        if (error)
-            *error = QStringLiteral("SOURCE_DATE_EPOCH %1 names the year %2, after 9999")
-                         .arg(epoch)
-                         .arg(time.date().year());
-        return std::nullopt;
-    }
+    if (time.date().year() > 9999)
+        return Result<QDateTime>::Failure(
+            QStringLiteral("SOURCE_DATE_EPOCH %1 names the year %2, after 9999")
+                .arg(epoch)
+                .arg(time.date().year()));
     return time;
 }

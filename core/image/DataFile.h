@@ -2,6 +2,7 @@
 
 #include "Codeplug.h"
 #include "Record.h"
+#include "app/Result.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -26,25 +27,25 @@ class DataFile {
     static Encoded Encode(const Codeplug& codeplug, const TFrqList& bands,
                           const QDateTime& saveTime);
 
-    enum class Failure { None, CannotRead, UnknownModel, TooShort };
-    struct Decoded {
-        Failure failure = Failure::None;
-        /** A sentence naming the file and the problem. */
-        QString error;
+    /** Why a data file was refused: the code of the failed Result. */
+    enum Failure { CannotRead = 1, UnknownModel, TooShort };
+    /** What a data file holds, decoded. */
+    struct Contents {
         HeaderValues header;
         Codeplug codeplug;
     };
 
-    /** Decodes a whole file; nothing of it is used unless failure is None. */
-    static Decoded Decode(const QByteArray& bytes, const QString& path, const TMacList& models,
-                          const TFrqList& bands);
+    /** Decodes a whole file; a failure names the file and the problem. */
+    static Result<Contents> Decode(const QByteArray& bytes, const QString& path,
+                                   const TMacList& models, const TFrqList& bands);
     /** Reads a data file, no further than the records a data file of any model holds. */
-    static Decoded Read(const QString& path, const TMacList& models, const TFrqList& bands);
+    static Result<Contents> Read(const QString& path, const TMacList& models,
+                                 const TFrqList& bands);
 
     /**
      * The header's save time: SOURCE_DATE_EPOCH as local time when set, else
-     * now. None, with error set, when SOURCE_DATE_EPOCH is not a whole number
-     * of seconds or names a time the header cannot hold (beyond the year 9999).
+     * now. Refused when SOURCE_DATE_EPOCH is not a whole number of seconds or
+     * names a time the header cannot hold (beyond the year 9999).
      */
-    static std::optional<QDateTime> SaveTime(QString* error);
+    static Result<QDateTime> SaveTime();
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QSerialPort>
 #include <QString>
 
@@ -19,21 +21,16 @@ class RadioPort : public QSerialPort {
     static constexpr qint64 kBufferSize = 4096;
     static constexpr std::chrono::milliseconds kReopenPause{50};
 
-    enum class Failure { None, NoSuchPort, Permission, Busy, Other };
-    struct OpenResult {
-        Failure failure = Failure::None;
-        QString device;
-        /** A sentence naming the port and the device, and what to do. */
-        QString detail;
-        explicit operator bool() const { return failure == Failure::None; }
-    };
+    /** Why a port did not open: the code of OpenFor's failed Result. */
+    enum Failure { NoSuchPort = 1, Permission, Busy, Other };
 
     using QSerialPort::QSerialPort;
 
     /**
      * Closes the port, waits 50 ms, and opens the device behind name (a COM
      * name or a device path) with the line settings; flush discards what was
-     * received or queued before.
+     * received or queued before. Gives the device opened; a failure is a
+     * sentence naming the port and the device, and what to do.
      */
-    OpenResult OpenFor(const QString& name, const PortNames& names, bool flush);
+    Result<QString> OpenFor(const QString& name, const PortNames& names, bool flush);
 };

@@ -39,12 +39,12 @@ class CodeplugCsvTest : public CodeplugFixture {
 
     void applyFull() {
         const auto parsed = CodeplugJson::Read(kFull, ctx.models(), ctx.bands());
-        ASSERT_TRUE(parsed.codeplug) << parsed.error.toStdString();
-        doc.Apply(*parsed.codeplug);
+        ASSERT_TRUE(parsed) << parsed.error().toStdString();
+        doc.Apply(parsed->codeplug);
     }
 
     // The channel the single data line gives, read after the given header.
-    CodeplugCsv::Parsed readLine(const QByteArray& header, const QByteArray& line) {
+    Result<CodeplugCsv::Parsed> readLine(const QByteArray& header, const QByteArray& line) {
         return CodeplugCsv::Read(header + "\r\n" + line + "\r\n", vhf());
     }
 };
@@ -181,11 +181,11 @@ TEST_F(CodeplugCsvTest, ForeignLinesGiveTheirChannels) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto parsed = readLine(c.header, c.line);
-        ASSERT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
-        ASSERT_TRUE(parsed.invalid.isEmpty()) << parsed.invalid.first().text().toStdString();
+        const auto read = readLine(c.header, c.line);
+        ASSERT_TRUE(read) << read.error().toStdString();
+        ASSERT_TRUE(read->invalid.isEmpty()) << read->invalid.first().text().toStdString();
         int filled = 0;
-        for (const auto& slot : parsed.channels)
+        for (const auto& slot : read->channels)
             if (slot) {
                 ++filled;
                 EXPECT_EQ(*slot, c.want)
@@ -208,8 +208,9 @@ TEST_F(CodeplugCsvTest, InvalidLinesAreReportedWithTheirNumbersAndTheRestIsRead)
                            "6,\"146.0\n\",,,,,,AM\n"   // a quoted line break, then AM
                            "1,147.0,,,,,,FM\n"         // location given twice
                            "7,146.0,,,,,,NFM\r\n";
-    const auto parsed = CodeplugCsv::Read(csv, vhf());
-    ASSERT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
+    const auto read = CodeplugCsv::Read(csv, vhf());
+    ASSERT_TRUE(read) << read.error().toStdString();
+    const CodeplugCsv::Parsed& parsed = *read;
     QList<int> lines;
     for (const auto& p : parsed.invalid)
         lines << p.line;
@@ -227,21 +228,22 @@ TEST_F(CodeplugCsvTest, FilesThatAreNoChannelListAreRefusedWhole) {
                                   QByteArray("Location,Frequency\n1,\"146.0\n")}) {
         SCOPED_TRACE(csv.toStdString());
         const auto parsed = CodeplugCsv::Read(csv, vhf());
-        EXPECT_FALSE(parsed.error.isEmpty());
-        EXPECT_TRUE(parsed.channels.empty());
+        EXPECT_FALSE(parsed);
+        EXPECT_FALSE(parsed.error().isEmpty());
     }
 }
 
 TEST_F(CodeplugCsvTest, ReaderKeepsQuotesCommasAndLineNumbers) {
     const auto parsed = CsvReader::Parse("a,\"b,\"\"c\"\"\",\r\n\r\n\"multi\nline\",x\rlast,\"\"");
-    ASSERT_TRUE(parsed.error.isEmpty());
-    ASSERT_EQ(parsed.rows.size(), 3u);
-    EXPECT_EQ(parsed.rows[0].fields, (QStringList{"a", "b,\"c\"", ""}));
-    EXPECT_EQ(parsed.rows[0].line, 1);
-    EXPECT_EQ(parsed.rows[1].fields, (QStringList{"multi\nline", "x"}));
-    EXPECT_EQ(parsed.rows[1].line, 3);
-    EXPECT_EQ(parsed.rows[2].fields, (QStringList{"last", ""}));
-    EXPECT_EQ(parsed.rows[2].line, 5);
+    ASSERT_TRUE(parsed);
+    const std::vector<CsvReader::Row>& rows = *parsed;
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].fields, (QStringList{"a", "b,\"c\"", ""}));
+    EXPECT_EQ(rows[0].line, 1);
+    EXPECT_EQ(rows[1].fields, (QStringList{"multi\nline", "x"}));
+    EXPECT_EQ(rows[1].line, 3);
+    EXPECT_EQ(rows[2].fields, (QStringList{"last", ""}));
+    EXPECT_EQ(rows[2].line, 5);
     EXPECT_EQ(CsvReader::Quote("a,\"b\""), "\"a,\"\"b\"\"\"");
     EXPECT_EQ(CsvReader::Quote("plain"), "plain");
 }

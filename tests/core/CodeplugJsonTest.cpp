@@ -21,21 +21,21 @@ const char* kFull = R"({
 
 class CodeplugJsonTest : public CodeplugFixture {
   protected:
-    CodeplugJson::Parsed read(const QByteArray& json) {
+    Result<CodeplugJson::Parsed> read(const QByteArray& json) {
         return CodeplugJson::Read(json, ctx.models(), ctx.bands());
     }
 };
 
 TEST_F(CodeplugJsonTest, ImportSaveOpenExportGivesTheSameText) {
     const auto parsed = read(kFull);
-    ASSERT_TRUE(parsed.codeplug) << parsed.error.toStdString();
-    EXPECT_TRUE(parsed.warnings.isEmpty());
-    doc.Apply(*parsed.codeplug);
+    ASSERT_TRUE(parsed) << parsed.error().toStdString();
+    EXPECT_TRUE(parsed->warnings.isEmpty());
+    doc.Apply(parsed->codeplug);
     doc.SetFileName(path("full.dat"));
     ASSERT_TRUE(doc.SaveDataFile());
     const auto decoded = DataFile::Read(path("full.dat"), ctx.models(), ctx.bands());
-    ASSERT_EQ(decoded.failure, DataFile::Failure::None);
-    EXPECT_EQ(CodeplugJson::Write(decoded.codeplug), QByteArray(kFull));
+    ASSERT_TRUE(decoded) << decoded.error().toStdString();
+    EXPECT_EQ(CodeplugJson::Write(decoded->codeplug), QByteArray(kFull));
 }
 
 struct RefusalCase {
@@ -55,9 +55,9 @@ TEST_P(Refusal, NamesTheChannelOrField) {
     ASSERT_TRUE(json.contains(GetParam().from)) << GetParam().from;
     json.replace(GetParam().from, GetParam().to);
     const auto parsed = read(json);
-    EXPECT_FALSE(parsed.codeplug);
-    EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(GetParam().names)))
-        << parsed.error.toStdString();
+    EXPECT_FALSE(parsed);
+    EXPECT_TRUE(parsed.error().contains(QString::fromUtf8(GetParam().names)))
+        << parsed.error().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,22 +127,23 @@ TEST_F(CodeplugJsonTest, MessagesQuoteInputShortAndEscaped) {
     const QByteArray key = "\u001b[31m" + QByteArray(1 << 20, 'k');
     json.replace("\"busy_lockout\": \"No\"}", "\"busy_lockout\": \"No\", \"" + key + "\": 1}");
     const auto parsed = read(json);
-    ASSERT_FALSE(parsed.codeplug);
-    EXPECT_LT(parsed.error.size(), 200);
-    EXPECT_TRUE(parsed.error.contains("unknown key \"\\x1B[31mkkk")) << parsed.error.toStdString();
-    EXPECT_FALSE(parsed.error.contains(QChar(0x1B)));
-    EXPECT_TRUE(parsed.error.contains(QChar(0x2026)));
+    ASSERT_FALSE(parsed);
+    EXPECT_LT(parsed.error().size(), 200);
+    EXPECT_TRUE(parsed.error().contains("unknown key \"\\x1B[31mkkk"))
+        << parsed.error().toStdString();
+    EXPECT_FALSE(parsed.error().contains(QChar(0x1B)));
+    EXPECT_TRUE(parsed.error().contains(QChar(0x2026)));
 }
 
 TEST_F(CodeplugJsonTest, OffRasterFrequenciesAreSnappedWithAWarning) {
     QByteArray json(kFull);
     json.replace("\"146.52000\", \"tx\"", "\"146.52300\", \"tx\"");
     const auto parsed = read(json);
-    ASSERT_TRUE(parsed.codeplug) << parsed.error.toStdString();
-    ASSERT_EQ(parsed.warnings.size(), 1);
-    EXPECT_TRUE(parsed.warnings[0].contains("channel 2: RX frequency 146.52300"));
-    EXPECT_TRUE(parsed.warnings[0].contains("146.52000"));
-    EXPECT_DOUBLE_EQ(parsed.codeplug->channels[1]->rx, 146.52);
+    ASSERT_TRUE(parsed) << parsed.error().toStdString();
+    ASSERT_EQ(parsed->warnings.size(), 1);
+    EXPECT_TRUE(parsed->warnings[0].contains("channel 2: RX frequency 146.52300"));
+    EXPECT_TRUE(parsed->warnings[0].contains("146.52000"));
+    EXPECT_DOUBLE_EQ(parsed->codeplug.channels[1]->rx, 146.52);
 }
 
 } // namespace

@@ -86,7 +86,8 @@ TEST_F(DataFileTest, TheHeaderCarriesTheSaveTime) {
     const QByteArray file = ReadFileBytes(path("dated.dat"));
     EXPECT_EQ(file.mid(8, 6), hexBytes("E8 07 06 05 0E 07"));
     const auto decoded = DataFile::Read(path("dated.dat"), ctx.models(), ctx.bands());
-    EXPECT_EQ(decoded.header.date, "2024-06-05 14:07");
+    ASSERT_TRUE(decoded) << decoded.error().toStdString();
+    EXPECT_EQ(decoded->header.date, "2024-06-05 14:07");
 }
 
 TEST_F(DataFileTest, SaveThenOpenRestoresTheWholeCodeplug) {

@@ -91,9 +91,10 @@ TEST_F(IniFileTest, WritingCreatesAMissingFileAndKeepsAGbkFileGbk) {
 
 TEST_F(IniFileTest, AFailedWriteNamesTheFileAndChangesNothing) {
     IniFile ini(m_dir.filePath("no-such-folder/SysInfo.Ini"));
-    QString error;
-    EXPECT_FALSE(ini.setValue("SysInfo", "Com", "COM1", &error));
-    EXPECT_EQ(error, "Unable to write to " + m_dir.filePath("no-such-folder/SysInfo.Ini"));
+    const Result<void> written = ini.setValue("SysInfo", "Com", "COM1");
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.error(),
+              "Unable to write to " + m_dir.filePath("no-such-folder/SysInfo.Ini"));
 }
 
 } // namespace

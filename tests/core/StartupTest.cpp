@@ -92,8 +92,8 @@ TEST_F(StartupTest, SettingsRoundTripAndOtherKeysSurvive) {
     EXPECT_EQ(ctx.all().PicId, 8);
     EXPECT_EQ(ctx.all().HelpPrefix, "XY");
     ctx.all().PortName = "COM3";
-    QString error;
-    ASSERT_TRUE(WriteSettings(ctx.all(), &error)) << error.toStdString();
+    const Result<void> written = WriteSettings(ctx.all());
+    ASSERT_TRUE(written) << written.error().toStdString();
     EXPECT_EQ(ReadFileBytes(dir() + "SysInfo.Ini"),
               QByteArray("[SysInfo]\nCom=COM3\nPicID=7\nHelp=XY\nLanguage=Chinese|English\n"
                          "Chinese=中文|英文\nMine=kept\nLanguage_ID=0\n"));
@@ -104,7 +104,7 @@ TEST_F(StartupTest, FirstExitCreatesTheSettingsFile) {
     AppContext ctx(m_dir.path());
     EXPECT_EQ(ctx.all().PicId, 1);
     QFile::remove(dir() + "SysInfo.Ini");
-    ASSERT_TRUE(WriteSettings(ctx.all(), nullptr));
+    ASSERT_TRUE(WriteSettings(ctx.all()));
     const IniFile ini(dir() + "SysInfo.Ini");
     EXPECT_EQ(ini.value("SysInfo", "Com", "?"), "Com1");
     EXPECT_EQ(ini.value("SysInfo", "Language_ID", "?"), "0");
@@ -132,8 +132,8 @@ TEST_F(StartupTest, SettingsKeptApartStartAsACopyOfTheShippedOnes) {
     EXPECT_EQ(SettingsReadPath(all), dir() + "SysInfo.Ini");
 
     all.PortName = "COM101";
-    QString error;
-    ASSERT_TRUE(WriteSettings(all, &error)) << error.toStdString();
+    const Result<void> written = WriteSettings(all);
+    ASSERT_TRUE(written) << written.error().toStdString();
     EXPECT_EQ(ReadFileBytes(dir() + "SysInfo.Ini"), shipped);
     EXPECT_EQ(SettingsReadPath(all), config.filePath("qx7/SysInfo.Ini"));
     const IniFile user(config.filePath("qx7/SysInfo.Ini"));

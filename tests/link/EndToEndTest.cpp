@@ -92,7 +92,7 @@ TEST_F(EndToEndTest, WriteThenReadRoundTripsAFullCodeplug) {
     CliResult r = cli({"write", "--port", "COM9", "full.dat"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QByteArray dumped = ReadFileBytes(path("dump.bin"));
-    EXPECT_EQ(dumped, SimulatedRadio::ImageFromDataFile(original, m_ctx.models(), nullptr));
+    EXPECT_EQ(dumped, *SimulatedRadio::ImageFromDataFile(original, m_ctx.models()));
     EXPECT_EQ(dumped.mid(0x010, 16), original.mid(16, 16));          // channel 1
     EXPECT_EQ(dumped.mid(0x2B0, 16), original.mid(55 * 16, 16));     // option settings
     EXPECT_EQ(dumped.mid(0x380, 4 * 16), original.mid(56 * 16, 64)); // message
@@ -167,7 +167,8 @@ TEST_P(FaultMatrix, EndsAsDocumented) {
     // The port is free again at once, unless the radio hung up and took it along.
     if (!f.cut()) {
         RadioPort port;
-        EXPECT_EQ(port.OpenFor(device, PortNames(), false).failure, RadioPort::Failure::None);
+        const Result<QString> opened = port.OpenFor(device, PortNames(), false);
+        EXPECT_TRUE(opened) << opened.error().toStdString();
     }
 }
 

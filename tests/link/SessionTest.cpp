@@ -42,7 +42,7 @@ class SessionTest : public ::testing::Test {
     /** The image a radio holds after this codeplug was written to it. */
     QByteArray imageOf(const Codeplug& cp) {
         const auto file = DataFile::Encode(cp, ctx.bands(), QDateTime::currentDateTime());
-        return SimulatedRadio::ImageFromDataFile(file.bytes, ctx.models(), nullptr);
+        return *SimulatedRadio::ImageFromDataFile(file.bytes, ctx.models());
     }
 
     std::vector<std::pair<MapEntry, Record>> recordsOf(const Codeplug& cp) {

@@ -164,12 +164,11 @@ class PrintingTest : public QObject {
     void theReportIsAPdfOfTheTables() {
         RunningProgram p;
         p.window->PreparePrintData();
-        QString error;
-        QVERIFY(PrintReport::WritePdf(p.ctx->printTables(), p.home.file("empty.pdf"), &error));
+        QVERIFY(PrintReport::WritePdf(p.ctx->printTables(), p.home.file("empty.pdf")));
         for (int row = 1; row <= 16; ++row)
             p.addChannel(row, "460");
         p.window->PreparePrintData();
-        QVERIFY(PrintReport::WritePdf(p.ctx->printTables(), p.home.file("full.pdf"), &error));
+        QVERIFY(PrintReport::WritePdf(p.ctx->printTables(), p.home.file("full.pdf")));
         const QByteArray empty = ReadFileBytes(p.home.file("empty.pdf"));
         const QByteArray full = ReadFileBytes(p.home.file("full.pdf"));
         QVERIFY(empty.startsWith("%PDF"));
@@ -205,9 +204,9 @@ class PrintingTest : public QObject {
         QVERIFY(p.prompter.Log()[0].text.startsWith("Cannot write " + refused + ": "));
         QVERIFY(ReadFileBytes(p.home.file("plan.pdf")).startsWith("%PDF"));
 
-        QString error;
-        QVERIFY(!PrintReport::WritePdf(p.ctx->printTables(), refused, &error));
-        QVERIFY(error.contains(refused));
+        const Result<void> written = PrintReport::WritePdf(p.ctx->printTables(), refused);
+        QVERIFY(!written);
+        QVERIFY(written.error().contains(refused));
         // Without a data file the name is the program's.
         p.window->Document().SetFileName(QString());
         QCOMPARE(p.window->Document().SuggestedName("pdf"), QString("QX7.pdf"));

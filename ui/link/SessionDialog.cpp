@@ -37,13 +37,13 @@ SessionDialog::~SessionDialog() {
 
 bool SessionDialog::OpenPort(bool flush) {
     m_flushOnOpen = flush;
-    const RadioPort::OpenResult opened =
+    const Result<QString> opened =
         m_port.OpenFor(m_ctx.all().PortName, PortNames(SettingsReadPath(m_ctx.all())), flush);
     if (opened)
         return true;
     // Lack of permission has a fix the user can apply; every other failure is LPortError.
     const QString text =
-        opened.failure == RadioPort::Failure::Permission ? opened.detail : m_ctx.texts().LPortError;
+        opened.code() == RadioPort::Permission ? opened.error() : m_ctx.texts().LPortError;
     m_prompter.ShowPrompt(m_ctx.texts().Confirmation, text, Prompt::kInfo);
     return false;
 }

@@ -73,7 +73,7 @@ void PrintReport::render(const PrintTables& tables, QPrinter* printer) {
     doc->print(printer);
 }
 
-bool PrintReport::WritePdf(const PrintTables& tables, const QString& path, QString* error) {
+Result<void> PrintReport::WritePdf(const PrintTables& tables, const QString& path) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -82,10 +82,7 @@ bool PrintReport::WritePdf(const PrintTables& tables, const QString& path, QStri
         writer.setResolution(kPdfResolution);
         Build(tables)->print(&writer);
     }
-    const QString failure = SafeFile::Write(path, pdf.data());
-    if (error)
-        *error = failure;
-    return failure.isEmpty();
+    return SafeFile::Write(path, pdf.data());
 }
 
 void PrintReport::Preview(const PrintTables& tables, QWidget* parent, const PdfTarget& pdf) {
@@ -102,9 +99,8 @@ void PrintReport::Preview(const PrintTables& tables, QWidget* parent, const PdfT
                 return;
             const QString file =
                 path->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? *path : *path + ".pdf";
-            QString error;
-            if (!WritePdf(tables, file, &error) && pdf.report)
-                pdf.report(error);
+            if (const Result<void> written = WritePdf(tables, file); !written && pdf.report)
+                pdf.report(written.error());
         });
     }
     preview.exec();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Result.h"
+
 #include <QString>
 
 #include <functional>
@@ -19,10 +21,10 @@ class PrintReport {
   public:
     static std::unique_ptr<QTextDocument> Build(const PrintTables& tables);
     /**
-     * Writes the report as PDF, never leaving a half-written file; false with
-     * error set to a sentence naming the file on failure.
+     * Writes the report as PDF, never leaving a half-written file; a failure
+     * names the file.
      */
-    static bool WritePdf(const PrintTables& tables, const QString& path, QString* error);
+    static Result<void> WritePdf(const PrintTables& tables, const QString& path);
 
     /** Where "Save as PDF" in the preview asks for a file and reports a failure. */
     struct PdfTarget {

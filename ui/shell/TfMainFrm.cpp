@@ -496,9 +496,8 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
         return;
     }
     // FormClose: the settings of this run are kept.
-    QString error;
-    if (!WriteSettings(m_ctx.all(), &error))
-        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, error, Prompt::kInfo);
+    if (const Result<void> written = WriteSettings(m_ctx.all()); !written)
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, written.error(), Prompt::kInfo);
     if (m_help)
         m_help->close();
     event->accept();
