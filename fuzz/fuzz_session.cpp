@@ -4,9 +4,9 @@
 // is started again; once ended it does nothing more until started again; and
 // it reports ReadOk or WriteOk exactly when it ends completed, once. OK is
 // pressed only while the session lets it be enabled, as in the dialogs.
+#include "CodeplugBuilder.h"
 #include "FuzzContext.h"
 #include "app/Prompter.h"
-#include "image/RecordEncoder.h"
 #include "model/TMacList.h"
 #include "session/RadioSession.h"
 
@@ -32,17 +32,12 @@ class Input {
     std::size_t m_pos = 0;
 };
 
-std::vector<std::pair<MapEntry, Record>> writeRecords(AppContext& ctx) {
-    Codeplug cp;
-    cp.model = ctx.models().FindByCode("8524");
-    cp.modelCode = "8524";
-    cp.bandText = "400 - 480MHz";
-    cp.bandLow = 400;
-    cp.bandHigh = 480;
-    cp.channels.resize(16);
-    cp.channels[0] = ChannelValues{462.5625,        467.5625,  "67.0",     "D023N",   Power::High,
-                                   Bandwidth::Wide, YesNo::No, YesNo::Yes, YesNo::Yes};
-    return RecordEncoder(cp, ctx.bands(), RecordEncoder::Target::Radio).WriteRecords();
+std::vector<std::pair<MapEntry, Record>> writeRecords(const AppContext& ctx) {
+    return CodeplugBuilder(ctx, "8524")
+        .Band("400 - 480MHz")
+        .Channel(1, ChannelValues{462.5625, 467.5625, "67.0", "D023N", Power::High, Bandwidth::Wide,
+                                  YesNo::No, YesNo::Yes, YesNo::Yes})
+        .RadioRecords();
 }
 
 } // namespace
