@@ -260,7 +260,10 @@ class ChannelGridTest : public QObject {
         t.window.PickTone = [&t] { return TfToneOption::PickTone(t.ctx, &t.window); };
         t.window.SelectCell(9, Col::ColDecode);
         auto seen = WhenModal([](QWidget* modal) {
-            QWidget* grid = QApplication::focusWidget();
+            // The keys go where the picker puts the focus, once it is the active window.
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            QWidget* grid = modal->focusWidget();
+            QVERIFY(grid);
             QTest::keyClick(grid, Qt::Key_Down);
             QTest::keyClick(grid, Qt::Key_Return);
             if (modal->isVisible())
