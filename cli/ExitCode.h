@@ -10,4 +10,6 @@ constexpr int kBadFile = 2;
 constexpr int kSessionFailed = 3;
 /** The port cannot be opened. */
 constexpr int kPortFailed = 4;
+/** diff: the two codeplugs differ. */
+constexpr int kDiffer = 5;
 } // namespace ExitCode

@@ -3,8 +3,6 @@
 #include "ExitCode.h"
 #include "Workspace.h"
 #include "app/MessageText.h"
-#include "app/SafeFile.h"
-#include "image/CodeplugJson.h"
 
 #include <QCommandLineParser>
 
@@ -70,20 +68,10 @@ int ImportCommand::run(const QStringList& args, const CliEnvironment& env) {
             PrintError(QStringLiteral("%1: warning: %2.").arg(MessageText::Path(in), warning));
         return ws.SaveTo(parser.value(OutputOption())) ? ExitCode::kOk : ExitCode::kBadFile;
     }
-    const Result<QByteArray> input = SafeFile::Read(in, SafeFile::kTextLimit);
-    if (!input) {
-        PrintError(input.error());
-        return ExitCode::kBadFile;
-    }
-    const Result<CodeplugJson::Parsed> parsed =
-        CodeplugJson::Read(*input, ws.ctx.models(), ws.ctx.bands());
-    if (!parsed) {
-        PrintError(QStringLiteral("%1: %2; nothing was written.")
-                       .arg(MessageText::Path(in), parsed.error()));
-        return ExitCode::kBadFile;
-    }
-    for (const QString& warning : parsed->warnings)
-        PrintError(QStringLiteral("%1: warning: %2.").arg(MessageText::Path(in), warning));
-    ws.doc.Apply(parsed->codeplug);
+    Codeplug codeplug;
+    if (const int status = ReadJson(ws, in, QStringLiteral("nothing was written"), &codeplug);
+        status != ExitCode::kOk)
+        return status;
+    ws.doc.Apply(codeplug);
     return ws.SaveTo(parser.value(OutputOption())) ? ExitCode::kOk : ExitCode::kBadFile;
 }

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "DiffCommand.h"
 #include "ExitCode.h"
 #include "ExportCommand.h"
 #include "ImportCommand.h"
@@ -25,6 +26,7 @@ std::vector<std::unique_ptr<CliCommand>> allCommands() {
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
     commands.push_back(std::make_unique<ExportCommand>());
+    commands.push_back(std::make_unique<DiffCommand>());
     commands.push_back(std::make_unique<ImportCommand>());
     commands.push_back(std::make_unique<ModelsCommand>());
     commands.push_back(std::make_unique<PortsCommand>());
@@ -42,7 +44,8 @@ QString usage(const std::vector<std::unique_ptr<CliCommand>>& commands) {
             QStringLiteral("  %1 %2\n      %3\n").arg(c->name(), c->synopsis(), c->description());
     text += "\nExit status: 0 success, 1 wrong usage, 2 a file or its content is not acceptable\n"
             "(or standard output cannot be written), 3 a radio session failed, 4 the port cannot\n"
-            "be opened, 128 + N a signal N (130 for Ctrl+C) stopped a session.\n"
+            "be opened, 5 diff found differences, 128 + N a signal N (130 for Ctrl+C) stopped a\n"
+            "session.\n"
             "--home DIR (or QX7_HOME) names the folder of SysInfo.Ini and the language files;\n"
             "--language NAME the language of the messages (by default the locale's: Chinese for\n"
             "a Chinese locale, else English).\n";

@@ -9,6 +9,13 @@ QString FormatFrequency(double mhz) {
 
 ChannelStore::ChannelStore(QObject* parent) : QObject(parent) {}
 
+const QStringList& ChannelStore::ColumnCaptions() {
+    static const QStringList captions{"Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec",
+                                      "QT/DQT Enc",  "TX Power",     "W/N",          "Scan Add",
+                                      "Beat Shift",  "Busy Lockout"};
+    return captions;
+}
+
 size_t ChannelStore::index(int row) const {
     if (row < 1 || row > RowCount())
         throw std::out_of_range("channel row out of range");

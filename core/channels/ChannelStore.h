@@ -35,6 +35,8 @@ class ChannelStore : public QObject {
         ColBusyLockout,
     };
     static constexpr int kColumns = 10;
+    /** The built-in captions of the ten columns, Channel No. to Busy Lockout. */
+    static const QStringList& ColumnCaptions();
 
     explicit ChannelStore(QObject* parent = nullptr);
 

@@ -71,7 +71,8 @@ TEST_F(CliTest, WrongUsageExitsWithOne) {
           QStringList{"export", "a.dat", "--format", "xml"}, QStringList{"import", "in.json"},
           QStringList{"import", "in.json", "-o", "a.dat", "--skip-invalid"},
           QStringList{"import", "in.csv", "-o", "a.dat", "--model", "9999"},
-          QStringList{"import", "in.csv", "-o", "a.dat", "--model", "7524", "--base", "b.dat"}}) {
+          QStringList{"import", "in.csv", "-o", "a.dat", "--model", "7524", "--base", "b.dat"},
+          QStringList{"diff", "a.dat"}, QStringList{"diff", "a.dat", "b.dat", "c.dat"}}) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
     }
@@ -79,6 +80,45 @@ TEST_F(CliTest, WrongUsageExitsWithOne) {
 }
 
 // A serial device the user may not open: listed, and refused with the fix named.
+TEST_F(CliTest, DiffComparesDataFilesAndJsonAndExitsWithFiveOnADifference) {
+    ASSERT_EQ(cli({"new", "-o", "a.dat", "--model", "8524"}).status, 0);
+    CliRun r = cli({"export", "a.dat"});
+    ASSERT_EQ(r.status, 0);
+    // JSON is known by its first character as well as by its suffix.
+    WriteFileBytes(path("a.txt"), r.out.toUtf8());
+    r = cli({"diff", "a.dat", "a.txt"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "same\n");
+
+    QString json = QString::fromUtf8(ReadFileBytes(path("a.txt")));
+    json.replace("\"SquelchLevel\": 5", "\"SquelchLevel\": 7");
+    json.replace("\"channels\": []",
+                 "\"channels\": [{\"channel\": 3, \"rx\": \"438.50000\", \"tx\": \"438.52500\", "
+                 "\"decode\": null, \"encode\": null, \"power\": \"High\", \"bandwidth\": "
+                 "\"Wide\", \"scan_add\": \"Yes\", \"beat_shift\": \"Yes\", \"busy_lockout\": "
+                 "\"Yes\"}]");
+    WriteFileBytes(path("b.json"), json.toUtf8());
+    r = cli({"diff", "a.dat", "b.json"});
+    EXPECT_EQ(r.status, 5) << r.err.toStdString();
+    EXPECT_EQ(r.out, "channel 3 RX Frequency: (empty) -> 438.50000\nSquelch level: 5 -> 7\n");
+    ASSERT_EQ(cli({"import", "b.json", "-o", "b.dat"}).status, 0);
+    json.replace("\"438.52500\"", "\"438.55000\"");
+    WriteFileBytes(path("c.json"), json.toUtf8());
+    r = cli({"diff", "b.dat", "c.json"});
+    EXPECT_EQ(r.status, 5);
+    EXPECT_EQ(r.out, "channel 3 TX Frequency: 438.52500 -> 438.55000\n");
+
+    // A file that cannot be read is a file failure, not a difference.
+    WriteFileBytes(path("bad.json"), "{\"model\": \"8524\"}");
+    r = cli({"diff", "a.dat", "bad.json"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("bad.json")) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    r = cli({"diff", "absent.dat", "a.dat"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("absent.dat"));
+}
+
 TEST_F(CliTest, APortWithoutPermissionNamesTheDialoutGroup) {
     const QString device = path("ttyFAKE");
     WriteFileBytes(device, "");

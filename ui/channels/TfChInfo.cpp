@@ -28,37 +28,10 @@ constexpr int kRowHeight = 20;
 constexpr int kRowPixelsForHeight = 30;
 constexpr int kEditorOffset = 2;
 
-const char* const kColumnList[] = {
-    "Channel No.",
-    "RX Frequency",
-    "TX Frequency",
-    "QT/DQT Dec",
-    "QT/DQT Enc",
-    "TX Power",
-    "W/N",
-    "Scan Add",
-    "Beat Shift",
-    "Busy Lockout",
-    "80",
-    "90",
-    "90",
-    "80",
-    "80",
-    "70",
-    "70",
-    "70",
-    "70",
-    "80",
-    "2",
-    "3",
-    "3",
-    "3",
-    "3",
-    "2",
-    "2",
-    "2",
-    "2",
-    "2",
+// The column list after the captions: each column's width, then its alignment.
+const char* const kColumnLayout[] = {
+    "80", "90", "90", "80", "80", "70", "70", "70", "70", "80",
+    "2",  "3",  "3",  "3",  "3",  "2",  "2",  "2",  "2",  "2",
 };
 
 } // namespace
@@ -98,7 +71,8 @@ TfChInfo::TfChInfo(AppContext& ctx, ChannelStore& store, Prompter& prompter, QWi
     m_lNone->hide();
     m_columnList = new QListWidget(this);
     m_columnList->setObjectName("BColText");
-    for (const char* line : kColumnList)
+    m_columnList->addItems(ChannelStore::ColumnCaptions());
+    for (const char* line : kColumnLayout)
         m_columnList->addItem(QString::fromLatin1(line));
     m_columnList->hide();
 

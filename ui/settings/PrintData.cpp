@@ -4,6 +4,7 @@
 #include "app/AppContext.h"
 #include "app/Settings.h"
 #include "channels/ChannelStore.h"
+#include "model/SettingTexts.h"
 
 #include <QCheckBox>
 
@@ -35,18 +36,12 @@ void PrintData::addFunctionRows(AppContext& ctx) {
         item.AValue = value;
         ctx.printTables().AppendItem(item);
     };
-    for (const char* box : {"cbBattSave", "cbBeepTone", "cbVolhigh", "cbVolLow"})
-        row(dialog.Check(box)->text(), onOff(box));
-    const std::pair<const char*, const char*> lists[] = {
-        {"Label1", "cbSQvelch"}, {"Label2", "cbMonikey"}, {"Label3", "cbTxTimeout"},
-        {"Label5", "cxScan"},    {"Label4", "cxWaveof"},  {"Label10", "cbVoice"},
-        {"Label6", "cxAlt"},     {"Label7", "cxFM"},
-    };
-    for (auto [label, combo] : lists)
-        row(dialog.Caption(label), dialog.Shown(combo));
-    row(dialog.Check("chVoxFun")->text(), onOff("chVoxFun"));
-    row(dialog.Caption("Label8"), dialog.Shown("seVoxLevel"));
-    row(dialog.Check("chVoxInhibit")->text(), onOff("chVoxInhibit"));
+    for (const SettingText& s : SettingTexts()) {
+        if (s.kind == SettingText::Flag)
+            row(dialog.Check(s.control)->text(), onOff(s.control));
+        else
+            row(dialog.Caption(s.label), dialog.Shown(s.control));
+    }
 }
 
 void PrintData::addChannelRows(AppContext& ctx, const ChannelStore& store,

@@ -4,6 +4,7 @@
 #include "FormTranslator.h"
 #include "Tags.h"
 #include "app/AppContext.h"
+#include "model/SettingTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,63 +22,30 @@ namespace {
 /** The property that marks an extra entry holding a stored value the list lacks. */
 constexpr int kRawValue = Qt::UserRole + 1;
 
-struct List {
-    const char* combo;
-    const char* label;
-    const char* caption;
-    int TFun::*field;
-    QStringList items;
-    int tag;
-};
-
-const QList<List>& lists() {
-    static const QList<List> all = {
-        {"cbSQvelch",
-         "Label1",
-         "Squelch level",
-         &TFun::SquelchLevel,
-         {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"},
-         Tags::kNeverTranslate},
-        {"cbMonikey",
-         "Label2",
-         "Side Key",
-         &TFun::SideKey,
-         {"Off", "Monmome", "H/L Power", "Alarm"},
-         0},
-        {"cbTxTimeout",
-         "Label3",
-         "TX Time Out",
-         &TFun::TxTimeOut,
-         {"Off", "30", "60", "90", "120", "150", "180", "210", "240", "270", "300"},
-         Tags::kFirstEntryOnly},
-        {"cxScan", "Label5", "Scan", &TFun::Scan, {"Off", "On"}, 0},
-        {"cxWaveof", "Label4", "Voice", &TFun::Voice, {"Off", "On"}, 0},
-        {"cbVoice",
-         "Label10",
-         "Voice Annunciation",
-         &TFun::VoiceAnnunciation,
-         {"English", "Chinese"},
-         0},
-        {"cxAlt", "Label6", "Incept Alarm", &TFun::InceptAlarm, {"Off", "On"}, 0},
-        {"cxFM", "Label7", "FM", &TFun::FM, {"Interdict", "Turn on"}, 0},
-    };
-    return all;
+/** The settings shown by one kind of control, in the dialog's order. */
+std::vector<const SettingText*> settingsOf(SettingText::Kind kind) {
+    std::vector<const SettingText*> found;
+    for (const SettingText& s : SettingTexts())
+        if (s.kind == kind)
+            found.push_back(&s);
+    return found;
 }
 
-struct Flag {
-    const char* box;
-    const char* caption;
-    int TFun::*field;
-};
+int tagOf(SettingText::Translation translation) {
+    switch (translation) {
+    case SettingText::NoItem:
+        return Tags::kNeverTranslate;
+    case SettingText::FirstItemOnly:
+        return Tags::kFirstEntryOnly;
+    case SettingText::EachItem:
+        break;
+    }
+    return 0;
+}
 
-const Flag kFlags[] = {
-    {"chVoxFun", "VOX Function", &TFun::VoxFunction},
-    {"chVoxInhibit", "VOX Inhibit OnReceive", &TFun::VoxInhibitOnReceive},
-    {"cbBattSave", "Battery Save", &TFun::BatterySave},
-    {"cbBeepTone", "Clew Voice", &TFun::ClewVoice},
-    {"cbVolhigh", "High Vol Inhibit Tx", &TFun::HighVolInhibitTx},
-    {"cbVolLow", "Low Vol Inhibit Tx", &TFun::LowVolInhibitTx},
-};
+QString captionOf(int TFun::*field) {
+    return QString::fromLatin1(SettingTextOf(field).caption);
+}
 
 } // namespace
 
@@ -86,30 +54,31 @@ TfBFunSet::TfBFunSet(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
 
     auto* left = new QFormLayout;
     left->setLabelAlignment(Qt::AlignRight);
-    for (const List& l : lists()) {
-        QLabel* label = DialogParts::Label(l.label, l.caption, this);
-        QComboBox* box = DialogParts::FixedList(l.combo, l.items, this);
-        if (l.tag != 0)
-            Tags::Set(box, l.tag);
+    for (const SettingText* l : settingsOf(SettingText::List)) {
+        QLabel* label = DialogParts::Label(l->label, l->caption, this);
+        QComboBox* box = DialogParts::FixedList(l->control, l->items, this);
+        if (const int tag = tagOf(l->translation); tag != 0)
+            Tags::Set(box, tag);
         left->addRow(label, box);
     }
 
     auto* vox = new QGroupBox("VOX", this);
     vox->setObjectName("GroupBox2");
     auto* voxLayout = new QVBoxLayout(vox);
-    auto* voxFun = new QCheckBox("VOX Function", vox);
+    auto* voxFun = new QCheckBox(captionOf(&TFun::VoxFunction), vox);
     voxFun->setObjectName("chVoxFun");
     voxLayout->addWidget(voxFun);
     m_voxPanel = new QWidget(vox);
     m_voxPanel->setObjectName("Panel1");
     auto* panelLayout = new QFormLayout(m_voxPanel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    QLabel* gainLabel = DialogParts::Label("Label8", "VOX Gain Level", m_voxPanel);
+    const SettingText& gain = SettingTextOf(&TFun::VoxGainLevel);
+    QLabel* gainLabel = DialogParts::Label(gain.label, gain.caption, m_voxPanel);
     m_gain = new QSpinBox(m_voxPanel);
-    m_gain->setObjectName("seVoxLevel");
+    m_gain->setObjectName(gain.control);
     m_gain->setRange(1, 5);
     panelLayout->addRow(gainLabel, m_gain);
-    auto* inhibit = new QCheckBox("VOX Inhibit OnReceive", m_voxPanel);
+    auto* inhibit = new QCheckBox(captionOf(&TFun::VoxInhibitOnReceive), m_voxPanel);
     inhibit->setObjectName("chVoxInhibit");
     panelLayout->addRow(inhibit);
     voxLayout->addWidget(m_voxPanel);
@@ -118,11 +87,11 @@ TfBFunSet::TfBFunSet(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
     bevel->setObjectName("Bevel1");
     bevel->setFrameShape(QFrame::StyledPanel);
     auto* bevelLayout = new QVBoxLayout(bevel);
-    for (const Flag& f : kFlags) {
-        if (findChild<QCheckBox*>(f.box))
-            continue;
-        auto* box = new QCheckBox(QString::fromLatin1(f.caption), bevel);
-        box->setObjectName(f.box);
+    for (const SettingText* f : settingsOf(SettingText::Flag)) {
+        if (findChild<QCheckBox*>(f->control))
+            continue; // one of the VOX group's
+        auto* box = new QCheckBox(QString::fromLatin1(f->caption), bevel);
+        box->setObjectName(f->control);
         bevelLayout->addWidget(box);
     }
 
@@ -142,8 +111,8 @@ TfBFunSet::TfBFunSet(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(
 
     connect(ok, &QPushButton::clicked, this, &TfBFunSet::ok);
     connect(voxFun, &QCheckBox::clicked, this, &TfBFunSet::voxClicked);
-    for (const Flag& f : kFlags) {
-        QCheckBox* box = findChild<QCheckBox*>(f.box);
+    for (const SettingText* f : settingsOf(SettingText::Flag)) {
+        QCheckBox* box = findChild<QCheckBox*>(f->control);
         connect(box, &QCheckBox::clicked, box, [box] { box->setProperty("touched", true); });
     }
     connect(m_gain, &QSpinBox::valueChanged, m_gain,
@@ -156,12 +125,12 @@ void TfBFunSet::Prepare() {
     if (all.LanguageIndex > 0)
         TranslateForm(this, all.AppDir, all.LanguageName, true);
     const TFun& fun = m_ctx.fun();
-    for (const List& l : lists()) {
-        QComboBox* box = findChild<QComboBox*>(l.combo);
-        while (box->count() > static_cast<int>(l.items.size()))
+    for (const SettingText* l : settingsOf(SettingText::List)) {
+        QComboBox* box = findChild<QComboBox*>(l->control);
+        while (box->count() > static_cast<int>(l->items.size()))
             box->removeItem(box->count() - 1); // an extra entry of an earlier loading
-        const int value = fun.*l.field;
-        if (value >= 0 && value < static_cast<int>(l.items.size())) {
+        const int value = fun.*l->field;
+        if (value >= 0 && value < static_cast<int>(l->items.size())) {
             box->setCurrentIndex(value);
             continue;
         }
@@ -170,8 +139,8 @@ void TfBFunSet::Prepare() {
         box->setItemData(box->count() - 1, value, kRawValue);
         box->setCurrentIndex(box->count() - 1);
     }
-    for (const Flag& f : kFlags)
-        findChild<QCheckBox*>(f.box)->setChecked(fun.*f.field == 1);
+    for (const SettingText* f : settingsOf(SettingText::Flag))
+        findChild<QCheckBox*>(f->control)->setChecked(fun.*f->field == 1);
     m_storedGain = fun.VoxGainLevel;
     const QSignalBlocker block(m_gain);
     m_gain->setValue(fun.VoxGainLevel + 1);
@@ -185,17 +154,17 @@ void TfBFunSet::voxClicked() {
 
 void TfBFunSet::ok() {
     TFun& fun = m_ctx.fun();
-    for (const List& l : lists()) {
-        const QComboBox* box = findChild<QComboBox*>(l.combo);
+    for (const SettingText* l : settingsOf(SettingText::List)) {
+        const QComboBox* box = findChild<QComboBox*>(l->control);
         const QVariant raw = box->currentData(kRawValue);
-        fun.*l.field = raw.isValid() ? raw.toInt() : box->currentIndex();
+        fun.*l->field = raw.isValid() ? raw.toInt() : box->currentIndex();
     }
-    for (const Flag& f : kFlags) {
-        const QCheckBox* box = findChild<QCheckBox*>(f.box);
+    for (const SettingText* f : settingsOf(SettingText::Flag)) {
+        const QCheckBox* box = findChild<QCheckBox*>(f->control);
         const bool kept =
-            !box->property("touched").toBool() && fun.*f.field != 0 && fun.*f.field != 1;
+            !box->property("touched").toBool() && fun.*f->field != 0 && fun.*f->field != 1;
         if (!kept)
-            fun.*f.field = box->isChecked() ? 1 : 0;
+            fun.*f->field = box->isChecked() ? 1 : 0;
     }
     const bool gainShown = m_storedGain >= 0 && m_storedGain <= 4;
     if (gainShown || m_gain->property("touched").toBool())
