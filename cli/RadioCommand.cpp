@@ -5,14 +5,17 @@
 #include "SignalWatch.h"
 #include "Workspace.h"
 #include "app/MessageText.h"
+#include "app/SafeFile.h"
 #include "app/Settings.h"
 #include "port/PortNames.h"
 #include "port/RadioPort.h"
 #include "port/SessionDriver.h"
+#include "port/SessionLog.h"
 #include "session/RadioSession.h"
 
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QTimer>
 
 namespace {
 
@@ -61,6 +64,46 @@ const QCommandLineOption& RadioCommand::PortOption() {
     return port;
 }
 
+const QCommandLineOption& RadioCommand::TraceOption() {
+    static const QCommandLineOption trace(
+        "trace", "Write every byte sent and received, each pause, time-out and prompt to FILE.",
+        "FILE");
+    return trace;
+}
+
+bool RadioCommand::CheckOutputs(const QStringList& paths, const QString& consequence) {
+    for (const QString& path : paths) {
+        if (path.isEmpty())
+            continue;
+        if (const QString why = SafeFile::WhyNotWritable(path); !why.isEmpty()) {
+            PrintError(QStringLiteral("Cannot write %1: %2; %3.")
+                           .arg(MessageText::Path(path), why, consequence));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RadioCommand::SaveTrace(const QCommandLineParser& parser, const SessionLog& log) {
+    if (!parser.isSet(TraceOption()))
+        return true;
+    if (const Result<void> written = SafeFile::Write(parser.value(TraceOption()), log.Text());
+        !written) {
+        PrintError(written.error());
+        return false;
+    }
+    return true;
+}
+
+int RadioCommand::PauseBetweenSessions() {
+    SignalWatch watch;
+    QEventLoop loop;
+    QTimer::singleShot(RadioSession::kRetryPause, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QObject::connect(&watch, &SignalWatch::caught, &loop, &QEventLoop::quit);
+    loop.exec();
+    return watch.Caught() != 0 ? 128 + watch.Caught() : ExitCode::kOk;
+}
+
 bool RadioCommand::OpenPort(Workspace& ws, RadioPort& port, const QString& name, bool flush) {
     const Result<QString> opened =
         port.OpenFor(name, PortNames(SettingsReadPath(ws.ctx.all())), flush);
@@ -107,8 +150,9 @@ QString RadioCommand::TroubleOf(const RadioSession& session, const QString& port
 }
 
 int RadioCommand::RunSession(Workspace& ws, RadioSession& session, RadioPort& port,
-                             const QString& name, bool flush) {
+                             const QString& name, bool flush, SessionLog* log) {
     SessionDriver driver(session, port, ws.prompter, ws.ctx.texts());
+    driver.SetLog(log);
     bool portFailed = false;
     // After a lost line (an unplugged cable) a restart opens the port again.
     driver.SetReopen([&] {

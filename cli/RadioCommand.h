@@ -6,6 +6,7 @@ class QCommandLineOption;
 class QCommandLineParser;
 class RadioPort;
 class RadioSession;
+class SessionLog;
 class Workspace;
 
 /**
@@ -17,6 +18,15 @@ class Workspace;
 class RadioCommand : public DataFileCommand {
   protected:
     static const QCommandLineOption& PortOption();
+    /** --trace FILE: the session log. */
+    static const QCommandLineOption& TraceOption();
+    /**
+     * The files a command will write, checked before the radio is woken: a
+     * path that cannot be written is reported and gives false.
+     */
+    static bool CheckOutputs(const QStringList& paths, const QString& consequence);
+    /** Writes the log to --trace's file when given; a failure is reported and gives false. */
+    static bool SaveTrace(const QCommandLineParser& parser, const SessionLog& log);
     /** Says so and returns false when --port was not given. */
     bool RequirePort(const QCommandLineParser& parser) const;
     /** Opens the port; a failure is one line: LPortError, then what failed on which port. */
@@ -27,7 +37,12 @@ class RadioCommand : public DataFileCommand {
      * failure, or 128 + the signal that stopped it.
      */
     static int RunSession(Workspace& ws, RadioSession& session, RadioPort& port,
-                          const QString& name, bool flush);
+                          const QString& name, bool flush, SessionLog* log = nullptr);
+    /**
+     * Waits between two sessions, as a Retry does; Ctrl+C or SIGTERM ends the
+     * wait. Returns 0, or 128 + the signal.
+     */
+    static int PauseBetweenSessions();
     /** One sentence: what went wrong with the radio on which port, and where. */
     static QString TroubleOf(const RadioSession& session, const QString& port, const Workspace& ws);
 };

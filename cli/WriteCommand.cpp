@@ -2,9 +2,13 @@
 
 #include "ExitCode.h"
 #include "Workspace.h"
+#include "app/CodeplugDiff.h"
 #include "app/MessageText.h"
+#include "app/SafeFile.h"
+#include "image/DataFile.h"
 #include "image/Record.h"
 #include "port/RadioPort.h"
+#include "port/SessionLog.h"
 #include "session/RadioSession.h"
 
 #include <QCommandLineParser>
@@ -12,36 +16,141 @@
 int WriteCommand::run(const QStringList& args, const CliEnvironment& env) {
     QCommandLineParser parser;
     const QCommandLineOption force("force", "Answer Yes when the radio is of another model.");
-    parser.addOptions({PortOption(), force});
+    const QCommandLineOption backupOption(
+        "backup", "Read the radio first and keep its codeplug in FILE; write only once it is kept.",
+        "FILE");
+    const QCommandLineOption verifyOption(
+        "verify", "Read the radio back after writing and compare it with the file.");
+    parser.addOptions({PortOption(), force, backupOption, verifyOption, TraceOption()});
     if (!ParseArgs(parser, *this, args, 1))
         return ExitCode::kUsage;
     if (!RequirePort(parser))
         return ExitCode::kUsage;
+    const QString backupFile = parser.value(backupOption);
+    if (!CheckOutputs({backupFile, parser.value(TraceOption())},
+                      QStringLiteral("the radio was not touched")))
+        return ExitCode::kBadFile;
     Workspace ws(env, parser.isSet(force));
     const QString file = parser.positionalArguments().first();
     if (const int status = Open(ws, file); status != ExitCode::kOk)
         return status;
-    std::vector<std::pair<MapEntry, Record>> records;
+    Codeplug expected;
     try {
-        records = ws.doc.RadioRecords();
+        expected = CodeplugDiff::AsReadBack(ws.doc.Capture(), ws.ctx.bands(), ws.ctx.models());
     } catch (const CodecError& e) {
         PrintError(QStringLiteral("%1: %2; nothing was written.")
                        .arg(MessageText::Path(file), e.message()));
         return ExitCode::kBadFile;
     }
+
     RadioPort port;
+    SessionLog log;
     const QString name = parser.value(PortOption());
-    if (!OpenPort(ws, port, name, false))
+    Steps steps{ws, port, name, MessageText::Quoted(name), file, log};
+    int status = ExitCode::kOk;
+    if (!backupFile.isEmpty()) {
+        status = backup(steps, backupFile);
+        if (status == ExitCode::kOk)
+            status = PauseBetweenSessions();
+    }
+    if (status == ExitCode::kOk)
+        status = write(steps);
+    if (status == ExitCode::kOk && parser.isSet(verifyOption)) {
+        status = PauseBetweenSessions();
+        if (status == ExitCode::kOk)
+            status = verify(steps, expected);
+    }
+    if (!SaveTrace(parser, log) && status == ExitCode::kOk)
+        status = ExitCode::kBadFile;
+    return status;
+}
+
+int WriteCommand::backup(Steps& s, const QString& backupFile) {
+    if (!OpenPort(s.ws, s.port, s.name, true))
         return ExitCode::kPortFailed;
-    RadioSession session(ws.ctx.models(), *ws.ctx.all().CurrentModel, std::move(records));
-    const int status = RunSession(ws, session, port, name, false);
+    RadioSession session(s.ws.ctx.models(), s.ws.ctx.bands());
+    s.log.Begin(QStringLiteral("read session on %1: the backup").arg(s.shown));
+    const int status = RunSession(s.ws, session, s.port, s.name, true, &s.log);
+    if (status != ExitCode::kOk) {
+        if (status != ExitCode::kPortFailed)
+            PrintError(QStringLiteral("qx7-cli write: the backup failed: %1; nothing was written.")
+                           .arg(TroubleOf(session, s.shown, s.ws)));
+        return status;
+    }
+    // The radio's codeplug is saved whole before anything is written to it.
+    const Result<QDateTime> time = DataFile::SaveTime();
+    if (!time) {
+        PrintError(QStringLiteral("Cannot save %1: %2; nothing was written.")
+                       .arg(MessageText::Path(backupFile), time.error()));
+        return ExitCode::kBadFile;
+    }
+    QByteArray bytes;
+    try {
+        bytes = DataFile::Encode(*session.ReadResult(), s.ws.ctx.bands(), *time).bytes;
+    } catch (const CodecError& e) {
+        PrintError(QStringLiteral("Cannot save %1: %2; nothing was written.")
+                       .arg(MessageText::Path(backupFile), e.message()));
+        return ExitCode::kBadFile;
+    }
+    if (const Result<void> saved = SafeFile::Write(backupFile, bytes); !saved) {
+        PrintError(saved.error() + QStringLiteral(" Nothing was written."));
+        return ExitCode::kBadFile;
+    }
+    s.log.Note(
+        QStringLiteral("the radio's codeplug is kept in %1").arg(MessageText::Path(backupFile)));
+    PrintError(QStringLiteral("qx7-cli write: the radio's codeplug is kept in %1.")
+                   .arg(MessageText::Path(backupFile)));
+    return ExitCode::kOk;
+}
+
+int WriteCommand::write(Steps& s) {
+    std::vector<std::pair<MapEntry, Record>> records = s.ws.doc.RadioRecords();
+    if (!OpenPort(s.ws, s.port, s.name, false))
+        return ExitCode::kPortFailed;
+    RadioSession session(s.ws.ctx.models(), *s.ws.ctx.all().CurrentModel, std::move(records));
+    s.log.Begin(QStringLiteral("write session on %1").arg(s.shown));
+    const int status = RunSession(s.ws, session, s.port, s.name, false, &s.log);
     if (status != ExitCode::kOk && status != ExitCode::kPortFailed) {
         // Blocks went out once the transfer began: the radio may hold some of them.
         const bool begun = session.LastTrouble().stage >= RadioSession::Stage::Transfer;
         PrintError(QStringLiteral("qx7-cli write: %1; %2.")
-                       .arg(TroubleOf(session, MessageText::Quoted(name), ws),
+                       .arg(TroubleOf(session, s.shown, s.ws),
                             begun ? QStringLiteral("the radio may hold part of the new codeplug")
                                   : QStringLiteral("nothing was written")));
     }
     return status;
+}
+
+int WriteCommand::verify(Steps& s, const Codeplug& expected) {
+    const auto notVerified = [&](const QString& why) {
+        PrintError(QStringLiteral("qx7-cli write: the write may have succeeded, but it could not "
+                                  "be verified: %1.")
+                       .arg(why));
+    };
+    if (!OpenPort(s.ws, s.port, s.name, true)) {
+        notVerified(QStringLiteral("the port cannot be opened again"));
+        return ExitCode::kPortFailed;
+    }
+    RadioSession session(s.ws.ctx.models(), s.ws.ctx.bands());
+    s.log.Begin(QStringLiteral("read session on %1: the verify").arg(s.shown));
+    const int status = RunSession(s.ws, session, s.port, s.name, true, &s.log);
+    if (status != ExitCode::kOk) {
+        notVerified(TroubleOf(session, s.shown, s.ws));
+        return status;
+    }
+    const auto differences =
+        CodeplugDiff::Compare(expected, *session.ReadResult(), FieldNames::English());
+    if (differences.empty()) {
+        PrintError(QStringLiteral("qx7-cli write: the radio on %1 was written and verified.")
+                       .arg(s.shown));
+        return ExitCode::kOk;
+    }
+    QString text = QStringLiteral("qx7-cli write: the radio on %1 holds something else than %2 "
+                                  "after the write (%3 -> the radio); write it again:")
+                       .arg(s.shown, MessageText::Path(s.file), MessageText::Path(s.file));
+    for (const CodeplugDiff::Difference& d : differences)
+        text += QStringLiteral("\n  ") + d.Text();
+    PrintError(text);
+    s.log.Note(QStringLiteral("the verify found %1 difference(s)").arg(differences.size()));
+    return ExitCode::kSessionFailed;
 }

@@ -145,8 +145,13 @@ void SimulatedRadio::command(Reply& reply) {
         reply.bytes.append(inside ? m_image.mid(address, kHalf) : QByteArray(kHalf, '\xFF'));
         return;
     }
-    if (inside)
+    if (inside) {
         m_image.replace(address, length, c.mid(4, length));
+        // A radio that stores a block badly: it acknowledges it all the same.
+        const int wrong = m_faults.storeWronglyAt;
+        if (wrong >= address && wrong < address + length)
+            m_image[wrong] = static_cast<char>(m_image[wrong] ^ 0x01);
+    }
     reply.bytes.append(kAck);
 }
 

@@ -30,6 +30,7 @@ class SimulatedRadio {
         int hangupAfter = -1;         // drop the line after this many
         int extraBytes = 0;           // bytes added to every answer
         bool strayByte = false;       // a stray byte before the handshake's 0x06
+        int storeWronglyAt = -1;      // the image address whose lowest bit a write stores flipped
     };
 
     struct Reply {

@@ -71,8 +71,17 @@ int main(int argc, char** argv) {
                   "--link path, its device printed as a further line.");
     const QCommandLineOption identity("identity", "Report these eight characters as the identity.",
                                       "TEXT");
+    const QCommandLineOption storeWrongly(
+        "store-wrongly",
+        "Store the byte at this image address (0x... or decimal) with its lowest bit flipped "
+        "whenever a write gives it, and acknowledge the block all the same.",
+        "ADDRESS");
+    const QCommandLineOption log("log",
+                                 "Write every byte received (\"<\") and sent (\">\") as hex "
+                                 "lines to FILE.",
+                                 "FILE");
     parser.addOptions({model, image, dump, link, pace, once, silent, wrongAck, hangup, extra, stray,
-                       silentAt, hangupAt, identity, replug});
+                       silentAt, hangupAt, identity, replug, storeWrongly, log});
     parser.process(app);
 
     SimulatedRadio::Faults faults;
@@ -82,6 +91,17 @@ int main(int argc, char** argv) {
     faults.extraBytes = std::max(0, intOption(parser, extra));
     faults.strayByte = parser.isSet(stray);
     faults.identity = parser.value(identity).toLatin1();
+    if (parser.isSet(storeWrongly)) {
+        bool ok = false;
+        faults.storeWronglyAt = parser.value(storeWrongly).toInt(&ok, 0);
+        if (!ok || faults.storeWronglyAt < 0 ||
+            faults.storeWronglyAt >= SimulatedRadio::kImageSize) {
+            fail(QStringLiteral("--store-wrongly takes an image address from 0 to 0x3FF, not "
+                                "\"%1\".")
+                     .arg(MessageText::Quoted(parser.value(storeWrongly))));
+            return 2;
+        }
+    }
     for (const auto& [option, stage] :
          {std::pair{&silentAt, &faults.silentAt}, std::pair{&hangupAt, &faults.hangupAt}}) {
         const QString step = parser.value(*option);
@@ -160,6 +180,19 @@ int main(int argc, char** argv) {
     std::printf("%s\n", line->SlavePath().toLocal8Bit().constData());
     std::fflush(stdout);
 
+    QFile byteLog(parser.value(log));
+    if (parser.isSet(log) && !byteLog.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        fail(QStringLiteral("cannot write the log %1: %2.")
+                 .arg(MessageText::Path(byteLog.fileName()), byteLog.errorString()));
+        return 2;
+    }
+    const auto logBytes = [&byteLog](char direction, const QByteArray& bytes) {
+        if (!byteLog.isOpen() || bytes.isEmpty())
+            return;
+        byteLog.write(direction + (' ' + bytes.toHex(' ').toUpper()) + '\n');
+        byteLog.flush();
+    };
+
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     bool replugs = parser.isSet(replug);
@@ -167,9 +200,12 @@ int main(int argc, char** argv) {
         const QByteArray in = line->Read(200);
         if (in.isEmpty())
             continue;
+        logBytes('<', in);
         const SimulatedRadio::Reply reply = radio.Receive(in);
-        if (!reply.hangup)
+        if (!reply.hangup) {
             line->Write(reply.bytes);
+            logBytes('>', reply.bytes);
+        }
         if (reply.sessionEnded && parser.isSet(dump)) {
             if (const Result<void> written = SafeFile::Write(parser.value(dump), radio.Image());
                 !written)

@@ -1,5 +1,6 @@
 #include "SessionDriver.h"
 
+#include "SessionLog.h"
 #include "app/Prompter.h"
 #include "app/TLanguage.h"
 
@@ -13,8 +14,11 @@ SessionDriver::SessionDriver(RadioSession& session, QSerialPort& port, Prompter&
         auto* timer = new QTimer(this);
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this,
-                [this, t] { deliver([this, t] { m_session.OnTimer(t); }); });
+        connect(timer, &QTimer::timeout, this, [this, t] {
+            if (m_log)
+                m_log->TimerFired(t);
+            deliver([this, t] { m_session.OnTimer(t); });
+        });
         m_timers[t] = timer;
     }
     m_drain.setTimerType(Qt::PreciseTimer);
@@ -62,13 +66,19 @@ void SessionDriver::apply(const SessionAction& a) {
     case Kind::Send:
         if (!m_port.isOpen() || m_port.write(a.bytes) != a.bytes.size())
             m_events.push_back([this] { m_session.OnLineError(); });
+        if (m_log)
+            m_log->Sent(a.bytes); // after the write, so that the log never delays a byte
         break;
     case Kind::Flush:
         if (m_port.isOpen())
             m_port.clear();
+        if (m_log)
+            m_log->Flushed();
         break;
     case Kind::StartTimer:
         m_timers[a.timer]->start(a.ms);
+        if (m_log)
+            m_log->TimerStarted(a.timer, a.ms);
         break;
     case Kind::StopTimer:
         m_timers[a.timer]->stop();
@@ -78,8 +88,11 @@ void SessionDriver::apply(const SessionAction& a) {
         m_drain.start();
         break;
     case Kind::Prompt: {
-        const int result =
-            m_prompter.ShowPrompt(m_texts.Confirmation, TextOf(m_texts, a.message), a.promptKind);
+        const QString text = TextOf(m_texts, a.message);
+        const Prompt::Result result =
+            m_prompter.ShowPrompt(m_texts.Confirmation, text, a.promptKind);
+        if (m_log)
+            m_log->Prompted(text, a.promptKind, result);
         if (a.promptKind != Prompt::kInfo)
             m_session.Answer(result);
         break;
@@ -95,6 +108,8 @@ void SessionDriver::apply(const SessionAction& a) {
             qtimer->stop();
         m_drain.stop();
         m_running = false;
+        if (m_log)
+            m_log->Ended(a.outcome);
         emit ended(a.outcome);
         break;
     }
@@ -109,13 +124,19 @@ bool SessionDriver::reopen() {
     const bool opened = m_reopen();
     m_port.clearError();
     m_reopening = false;
+    if (m_log)
+        m_log->Note(opened ? QStringLiteral("the port is open again")
+                           : QStringLiteral("the port cannot be opened again"));
     return opened;
 }
 
 void SessionDriver::onReadyRead() {
     const QByteArray bytes = m_port.readAll();
-    if (!bytes.isEmpty())
-        deliver([this, bytes] { m_session.Feed(bytes); });
+    if (bytes.isEmpty())
+        return;
+    if (m_log)
+        m_log->Received(bytes);
+    deliver([this, bytes] { m_session.Feed(bytes); });
 }
 
 void SessionDriver::onError(int error) {
@@ -124,6 +145,8 @@ void SessionDriver::onError(int error) {
         return;
     // The line cannot be trusted any more (an unplugged cable shows as any of
     // several errors): the next start opens the port again.
+    if (m_log)
+        m_log->LineError(m_port.errorString());
     m_port.clearError();
     if (m_port.isOpen())
         m_port.close();

@@ -10,6 +10,7 @@
 #include <map>
 
 class Prompter;
+class SessionLog;
 class QSerialPort;
 class TLanguage;
 
@@ -34,6 +35,8 @@ class SessionDriver : public QObject {
      * (an unplugged cable); it reports its own failure and returns false then.
      */
     void SetReopen(std::function<bool()> reopen) { m_reopen = std::move(reopen); }
+    /** Where to log what happens on the line; none by default. */
+    void SetLog(SessionLog* log) { m_log = log; }
 
     /** OK: starts the session (again). */
     void Start();
@@ -63,6 +66,7 @@ class SessionDriver : public QObject {
     Prompter& m_prompter;
     const TLanguage& m_texts;
     std::function<bool()> m_reopen;
+    SessionLog* m_log = nullptr;
     std::map<SessionTimer, QTimer*> m_timers;
     QTimer m_drain;
     int m_drainLooks = 0;
