@@ -150,7 +150,7 @@ QString RadioCommand::TroubleOf(const RadioSession& session, const QString& port
 }
 
 int RadioCommand::RunSession(Workspace& ws, RadioSession& session, RadioPort& port,
-                             const QString& name, bool flush, SessionLog* log) {
+                             const QString& name, bool flush, SessionLog* log, bool keepOpen) {
     SessionDriver driver(session, port, ws.prompter, ws.ctx.texts());
     driver.SetLog(log);
     bool portFailed = false;
@@ -175,7 +175,8 @@ int RadioCommand::RunSession(Workspace& ws, RadioSession& session, RadioPort& po
     if (driver.Running())
         loop.exec();
     bar.Finish();
-    port.close(); // the line settings the port had before come back
+    if (!keepOpen || watch.Caught() != 0)
+        port.close(); // the line settings the port had before come back
     if (watch.Caught() != 0)
         return 128 + watch.Caught(); // as the shell reports a program a signal stopped
     if (outcome == SessionOutcome::Completed)

@@ -34,10 +34,12 @@ class RadioCommand : public DataFileCommand {
     /**
      * Runs the session to its end; a lost line is opened again before a
      * restart. Returns the exit status: 0, the session's or the port's
-     * failure, or 128 + the signal that stopped it.
+     * failure, or 128 + the signal that stopped it. The port is closed at the
+     * end unless keepOpen asks for it to stay open for a next session.
      */
     static int RunSession(Workspace& ws, RadioSession& session, RadioPort& port,
-                          const QString& name, bool flush, SessionLog* log = nullptr);
+                          const QString& name, bool flush, SessionLog* log = nullptr,
+                          bool keepOpen = false);
     /**
      * Waits between two sessions, as a Retry does; Ctrl+C or SIGTERM ends the
      * wait. Returns 0, or 128 + the signal.

@@ -60,6 +60,7 @@ int WriteCommand::run(const QStringList& args, const CliEnvironment& env) {
         if (status == ExitCode::kOk)
             status = verify(steps, expected);
     }
+    port.close(); // the line settings the port had before come back
     if (!SaveTrace(parser, log) && status == ExitCode::kOk)
         status = ExitCode::kBadFile;
     return status;
@@ -70,7 +71,8 @@ int WriteCommand::backup(Steps& s, const QString& backupFile) {
         return ExitCode::kPortFailed;
     RadioSession session(s.ws.ctx.models(), s.ws.ctx.bands());
     s.log.Begin(QStringLiteral("read session on %1: the backup").arg(s.shown));
-    const int status = RunSession(s.ws, session, s.port, s.name, true, &s.log);
+    // The port stays open for the write, which follows after a pause.
+    const int status = RunSession(s.ws, session, s.port, s.name, true, &s.log, true);
     if (status != ExitCode::kOk) {
         if (status != ExitCode::kPortFailed)
             PrintError(QStringLiteral("qx7-cli write: the backup failed: %1; nothing was written.")
@@ -105,11 +107,12 @@ int WriteCommand::backup(Steps& s, const QString& backupFile) {
 
 int WriteCommand::write(Steps& s) {
     std::vector<std::pair<MapEntry, Record>> records = s.ws.doc.RadioRecords();
-    if (!OpenPort(s.ws, s.port, s.name, false))
+    // Opened here unless the backup left it open (a lost line closes it).
+    if (!s.port.isOpen() && !OpenPort(s.ws, s.port, s.name, false))
         return ExitCode::kPortFailed;
     RadioSession session(s.ws.ctx.models(), *s.ws.ctx.all().CurrentModel, std::move(records));
     s.log.Begin(QStringLiteral("write session on %1").arg(s.shown));
-    const int status = RunSession(s.ws, session, s.port, s.name, false, &s.log);
+    const int status = RunSession(s.ws, session, s.port, s.name, false, &s.log, true);
     if (status != ExitCode::kOk && status != ExitCode::kPortFailed) {
         // Blocks went out once the transfer began: the radio may hold some of them.
         const bool begun = session.LastTrouble().stage >= RadioSession::Stage::Transfer;
@@ -127,7 +130,7 @@ int WriteCommand::verify(Steps& s, const Codeplug& expected) {
                                   "be verified: %1.")
                        .arg(why));
     };
-    if (!OpenPort(s.ws, s.port, s.name, true)) {
+    if (!s.port.isOpen() && !OpenPort(s.ws, s.port, s.name, true)) {
         notVerified(QStringLiteral("the port cannot be opened again"));
         return ExitCode::kPortFailed;
     }
