@@ -4,7 +4,6 @@
 #include "Workspace.h"
 #include "app/CodeplugDiff.h"
 #include "app/MessageText.h"
-#include "app/SafeFile.h"
 #include "image/DataFile.h"
 #include "image/Record.h"
 #include "port/RadioPort.h"
@@ -80,21 +79,9 @@ int WriteCommand::backup(Steps& s, const QString& backupFile) {
         return status;
     }
     // The radio's codeplug is saved whole before anything is written to it.
-    const Result<QDateTime> time = DataFile::SaveTime();
-    if (!time) {
-        PrintError(QStringLiteral("Cannot save %1: %2; nothing was written.")
-                       .arg(MessageText::Path(backupFile), time.error()));
-        return ExitCode::kBadFile;
-    }
-    QByteArray bytes;
-    try {
-        bytes = DataFile::Encode(*session.ReadResult(), s.ws.ctx.bands(), *time).bytes;
-    } catch (const CodecError& e) {
-        PrintError(QStringLiteral("Cannot save %1: %2; nothing was written.")
-                       .arg(MessageText::Path(backupFile), e.message()));
-        return ExitCode::kBadFile;
-    }
-    if (const Result<void> saved = SafeFile::Write(backupFile, bytes); !saved) {
+    if (const Result<void> saved =
+            DataFile::Write(backupFile, *session.ReadResult(), s.ws.ctx.bands());
+        !saved) {
         PrintError(saved.error() + QStringLiteral(" Nothing was written."));
         return ExitCode::kBadFile;
     }

@@ -2,6 +2,7 @@
 
 #include "MessageText.h"
 #include "channels/ChannelStore.h"
+#include "image/DataFile.h"
 #include "image/RecordEncoder.h"
 #include "model/SettingTexts.h"
 #include "model/TMacType.h"
@@ -116,4 +117,11 @@ Codeplug CodeplugDiff::AsReadBack(const Codeplug& written, const TFrqList& bands
     Codeplug read = decoder.Result();
     read.fun.Normalise();
     return read;
+}
+
+Codeplug CodeplugDiff::AsSaved(const Codeplug& codeplug, const TFrqList& bands,
+                               const TMacList& models) {
+    const DataFile::Encoded saved = DataFile::Encode(codeplug, bands, QDateTime::currentDateTime());
+    // A file of this program's own making always opens again.
+    return DataFile::Decode(saved.bytes, QString(), models, bands)->codeplug;
 }

@@ -43,4 +43,11 @@ class CodeplugDiff {
      */
     static Codeplug AsReadBack(const Codeplug& written, const TFrqList& bands,
                                const TMacList& models);
+
+    /**
+     * What a data file saved from codeplug holds when it is opened again.
+     * Throws CodecError as a save would.
+     */
+    static Codeplug AsSaved(const Codeplug& codeplug, const TFrqList& bands,
+                            const TMacList& models);
 };

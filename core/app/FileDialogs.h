@@ -5,7 +5,7 @@
 #include <optional>
 
 /** The kinds of file the program saves and opens. */
-enum class FileKind { DataFile, Csv, Pdf };
+enum class FileKind { DataFile, Csv, Pdf, Log };
 
 /** Asks the user for a file name; none when the dialog is cancelled. */
 class FileDialogs {

@@ -60,9 +60,14 @@ void ReadSettings(TALL& all) {
         }
     }
     all.LanguageName = name;
+    all.WriteBackup = ini.value(section, "Backup", "1") != QLatin1String("0");
+    all.WriteVerify = ini.value(section, "Verify", "1") != QLatin1String("0");
 }
 
-Result<void> WriteSettings(const TALL& all) {
+namespace {
+
+Result<void> writeKeys(const TALL& all,
+                       std::initializer_list<std::pair<const char*, QString>> keys) {
     const QString file = settingsPath(all);
     if (!QFileInfo::exists(file) && QFileInfo::exists(installedPath(all))) {
         QDir().mkpath(QFileInfo(file).absolutePath());
@@ -70,12 +75,26 @@ Result<void> WriteSettings(const TALL& all) {
     }
     IniFile ini(file);
     const QString section = QLatin1String(kSettingsSection);
-    for (const auto& [key, value] : {std::pair<const char*, QString>{"Com", all.PortName},
-                                     {"Language_ID", QString::number(all.LanguageIndex)},
-                                     {"PicID", QString::number(all.PicId - 1)}})
+    for (const auto& [key, value] : keys)
         if (Result<void> written = ini.setValue(section, key, value); !written)
             return written;
     return Result<void>::Ok();
+}
+
+QString flag(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+Result<void> WriteSettings(const TALL& all) {
+    return writeKeys(all, {{"Com", all.PortName},
+                           {"Language_ID", QString::number(all.LanguageIndex)},
+                           {"PicID", QString::number(all.PicId - 1)}});
+}
+
+Result<void> WriteSafeWriteSettings(const TALL& all) {
+    return writeKeys(all, {{"Backup", flag(all.WriteBackup)}, {"Verify", flag(all.WriteVerify)}});
 }
 
 QStringList SplitBarList(QString text) {

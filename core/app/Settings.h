@@ -32,6 +32,13 @@ void ReadSettings(TALL& all);
  */
 Result<void> WriteSettings(const TALL& all);
 
+/**
+ * Writes the two safe-write choices, Backup and Verify ("1" or "0"), as
+ * WriteSettings writes its keys; only when the user changes one of them, so
+ * that a settings file never gains them otherwise.
+ */
+Result<void> WriteSafeWriteSettings(const TALL& all);
+
 /** Splits a "|"-separated list: entries untrimmed, "a||b" has an empty middle entry,
  *  a bar at the very end adds no entry. */
 QStringList SplitBarList(QString text);

@@ -37,5 +37,9 @@ class TALL {
     bool Refreshing = false;
     QString HelpPrefix;
     bool TestOnline = false;
+    /** Write To Radio reads the radio first and keeps its codeplug as a backup. */
+    bool WriteBackup = true;
+    /** Write To Radio reads the radio back after writing and compares. */
+    bool WriteVerify = true;
     const TMacType* CurrentModel = nullptr;
 };

@@ -83,6 +83,19 @@ Result<DataFile::Contents> DataFile::Read(const QString& path, const TMacList& m
     return Decode(*in, path, models, bands);
 }
 
+Result<void> DataFile::Write(const QString& path, const Codeplug& codeplug, const TFrqList& bands) {
+    const Result<QDateTime> time = SaveTime();
+    if (!time)
+        return Result<void>::Failure(
+            QStringLiteral("Cannot save %1: %2.").arg(MessageText::Path(path), time.error()));
+    try {
+        return SafeFile::Write(path, Encode(codeplug, bands, *time).bytes);
+    } catch (const CodecError& e) {
+        return Result<void>::Failure(
+            QStringLiteral("Cannot save %1: %2.").arg(MessageText::Path(path), e.message()));
+    }
+}
+
 Result<QDateTime> DataFile::SaveTime() {
     const QByteArray given = qgetenv("SOURCE_DATE_EPOCH");
     if (given.isNull())

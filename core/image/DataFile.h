@@ -27,6 +27,13 @@ class DataFile {
     static Encoded Encode(const Codeplug& codeplug, const TFrqList& bands,
                           const QDateTime& saveTime);
 
+    /**
+     * Saves codeplug as a data file at path, with the header's save time,
+     * atomically; refused when a value cannot be stored or the file cannot
+     * be written, with nothing written then.
+     */
+    static Result<void> Write(const QString& path, const Codeplug& codeplug, const TFrqList& bands);
+
     /** Why a data file was refused: the code of the failed Result. */
     enum Failure { CannotRead = 1, UnknownModel, TooShort };
     /** What a data file holds, decoded. */

@@ -153,4 +153,13 @@ TEST_F(CodeplugDiffTest, AFaithfulReadBackDiffersOnlyByTheReadsRangeCheck) {
         diff(readBack, CodeplugDiff::AsReadBack(readBack, ctx.bands(), ctx.models())).isEmpty());
 }
 
+TEST_F(CodeplugDiffTest, ACodeplugSavedAndOpenedAgainComparesEqual) {
+    Codeplug c = base();
+    c.fun.SideKey = 7; // a file keeps what a radio would not
+    const Codeplug saved = CodeplugDiff::AsSaved(c, ctx.bands(), ctx.models());
+    EXPECT_TRUE(diff(c, saved).isEmpty()) << diff(c, saved).join('\n').toStdString();
+    c.channels[2]->tx = 433.525;
+    EXPECT_EQ(diff(c, saved), QStringList{"channel 3 TX Frequency: 433.52500 -> 433.50000"});
+}
+
 } // namespace

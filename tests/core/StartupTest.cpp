@@ -99,6 +99,23 @@ TEST_F(StartupTest, SettingsRoundTripAndOtherKeysSurvive) {
                          "Chinese=中文|英文\nMine=kept\nLanguage_ID=0\n"));
 }
 
+// The safe-write choices are on unless the file says otherwise, and only the
+// user's change of one of them writes them.
+TEST_F(StartupTest, SafeWriteChoicesAreOnByDefaultAndKeptWhenChanged) {
+    writeSettings("[SysInfo]\nCom=COM3\n");
+    AppContext ctx(m_dir.path());
+    EXPECT_TRUE(ctx.all().WriteBackup);
+    EXPECT_TRUE(ctx.all().WriteVerify);
+    ASSERT_TRUE(WriteSettings(ctx.all()));
+    EXPECT_FALSE(ReadFileBytes(dir() + "SysInfo.Ini").contains("Backup"));
+    ctx.all().WriteVerify = false;
+    ASSERT_TRUE(WriteSafeWriteSettings(ctx.all()));
+    EXPECT_TRUE(ReadFileBytes(dir() + "SysInfo.Ini").endsWith("Backup=1\nVerify=0\n"));
+    AppContext again(m_dir.path());
+    EXPECT_TRUE(again.all().WriteBackup);
+    EXPECT_FALSE(again.all().WriteVerify);
+}
+
 TEST_F(StartupTest, FirstExitCreatesTheSettingsFile) {
     writeSettings("[SysInfo]\nPicID=abc\n");
     AppContext ctx(m_dir.path());

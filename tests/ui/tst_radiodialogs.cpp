@@ -5,19 +5,28 @@
 #include "FaultCases.h"
 #include "SessionDialog.h"
 #include "SimulatedRadio.h"
+#include "TfChInfo.h"
+#include "TfCompare.h"
 #include "TfMainFrm.h"
 #include "TfSetPort.h"
+#include "TfWriteRadio.h"
 #include "UiFixture.h"
+#include "app/CodeplugDiff.h"
 #include "channels/ChannelEditing.h"
 #include "image/DataFile.h"
+#include "image/MemoryMap.h"
 #include "port/PortNames.h"
 #include "port/RadioPort.h"
 #include "port/SessionDriver.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,10 +69,12 @@ class RadioDialogsTest : public QObject {
     Q_OBJECT
 
     struct Program {
-        explicit Program(const Simulator& sim) {
+        /** safe: the write dialog backs up and verifies, as it does by default. */
+        explicit Program(const Simulator& sim, bool safe = false) {
             const QString device = sim.Port();
-            home.write("SysInfo.Ini",
-                       "[SysInfo]\nCom=COM9\n[Ports]\nCOM9=" + device.toLocal8Bit() + "\n");
+            const QByteArray choices = safe ? "" : "Backup=0\nVerify=0\n";
+            home.write("SysInfo.Ini", "[SysInfo]\nCom=COM9\n" + choices +
+                                          "[Ports]\nCOM9=" + device.toLocal8Bit() + "\n");
             ctx = std::make_unique<AppContext>(home.path());
             window = std::make_unique<TfMainFrm>(*ctx, prompter, dialogs);
             window->show();
@@ -88,11 +99,13 @@ class RadioDialogsTest : public QObject {
             });
             window->RunCommand(tag);
         }
-        bool asked(const QString& text) const {
+        bool asked(const QString& text) const { return !question(text).isEmpty(); }
+        /** The first prompt whose text starts with start; empty when none did. */
+        QString question(const QString& start) const {
             for (const auto& a : prompter.Log())
-                if (a.text == text)
-                    return true;
-            return false;
+                if (a.text.startsWith(start))
+                    return a.text;
+            return {};
         }
         TempHome home;
         std::unique_ptr<AppContext> ctx;
@@ -110,6 +123,12 @@ class RadioDialogsTest : public QObject {
     }
 
   private slots:
+    void initTestCase() {
+        // The backups of the safe writes go to this run's own folder.
+        QVERIFY(m_data.isValid());
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    }
+
     // Faults end with their prompt, no session or timer left running, the port
     // free at once after the dialog closes, and after a failed read the
     // codeplug in memory as it was.
@@ -289,6 +308,150 @@ class RadioDialogsTest : public QObject {
         QCOMPARE(p.ctx->all().PortName, QString("COM3"));
         QCOMPARE(p.window->StatusText(3), QString("Port: COM3"));
     }
+
+    // By default a write backs the radio up, writes, reads it back and says so;
+    // the backup is the radio's earlier codeplug and the log holds the three sessions.
+    void aSafeWriteKeepsTheRadiosCodeplugAndVerifies() {
+        TempHome files;
+        files.write("radio.dat", codeplugFile(AppContext(files.path())));
+        Simulator sim({"--image", files.file("radio.dat"), "--dump", files.file("dump.bin")});
+        Program p(sim, true);
+        ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 5, Col::ColRx,
+                                       "451.125");
+        p.window->Document().SetFileName(files.file("saved.dat"));
+        QVERIFY(p.window->Document().SaveDataFile());
+        const QString verified = "The radio was written and verified.";
+        QString backup;
+        p.dialogs.saves.enqueue(files.file("session.log"));
+        p.run(21, [&] {
+            if (!p.asked(verified))
+                return false;
+            auto* write = qobject_cast<TfWriteRadio*>(QApplication::activeModalWidget());
+            backup = write->BackupFile();
+            write->findChild<QPushButton*>("btnSaveLog")->click();
+            return true;
+        });
+        QVERIFY2(p.asked(verified), qPrintable(p.prompter.Log().value(0).text));
+        QVERIFY(!p.asked(p.ctx->texts().WriteOk)); // the end is told once
+        QVERIFY(backup.startsWith(m_data.filePath("qx7/backups/8524_")));
+        // The radio's codeplug as it was, in a data file of its own time.
+        const auto kept = DataFile::Read(backup, p.ctx->models(), p.ctx->bands());
+        QVERIFY(kept);
+        const auto earlier =
+            DataFile::Read(files.file("radio.dat"), p.ctx->models(), p.ctx->bands());
+        QVERIFY(CodeplugDiff::Compare(earlier->codeplug, kept->codeplug, FieldNames::English())
+                    .empty());
+        QCOMPARE(kept->codeplug.channels[2]->rx, 462.5625); // channel 3
+        QCOMPARE(ReadFileBytes(files.file("dump.bin")),
+                 *SimulatedRadio::ImageFromDataFile(ReadFileBytes(files.file("saved.dat")),
+                                                    p.ctx->models()));
+        const QString text = QString::fromUtf8(ReadFileBytes(files.file("session.log")));
+        const qsizetype first = text.indexOf(": the backup ==");
+        const qsizetype second = text.indexOf("== write session");
+        const qsizetype third = text.indexOf(": the verify ==");
+        QVERIFY2(first >= 0 && first < second && second < third, qPrintable(text.left(300)));
+    }
+
+    // A radio that stores a block wrongly fails the verify, naming the channel and
+    // the field; Yes writes again, No leaves it.
+    void aRadioThatStoresWronglyIsNamedAndOffersToWriteAgain() {
+        const int address =
+            MemoryMap::ForModel(*AppContext(m_data.path()).models().FindByCode("8524"))
+                .Find(RecordKind::Channel, 3)
+                .radioAddress;
+        Simulator sim({"--store-wrongly", QString::number(address)});
+        Program p(sim, true);
+        ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 3, Col::ColRx,
+                                       "438.5");
+        const QString mismatch = "After the write the radio holds something else";
+        p.prompter.Enqueue(Prompt::kYes); // write again
+        p.prompter.Enqueue(Prompt::kNo);
+        int asked = 0;
+        p.run(21, [&] {
+            asked = 0;
+            for (const auto& a : p.prompter.Log())
+                asked += a.text.startsWith(mismatch) ? 1 : 0;
+            return asked == 2;
+        });
+        QCOMPARE(asked, 2);
+        const QString question = p.question(mismatch);
+        QVERIFY2(question.contains(p.ctx->texts().Channel + " 3 RX Frequency: 438.50000 -> 438.5"),
+                 qPrintable(question));
+        QVERIFY(question.endsWith("Write it again?"));
+        QVERIFY(!p.asked("The radio was written and verified."));
+    }
+
+    // The two choices are remembered in SysInfo.Ini; with both off the write is
+    // the plain write, which tells its own end.
+    void theChoicesAreRemembered() {
+        Simulator sim({});
+        Program p(sim, true);
+        p.run(
+            21,
+            [] {
+                auto* modal = QApplication::activeModalWidget();
+                modal->findChild<QCheckBox*>("cbBackup")->click();
+                modal->findChild<QCheckBox*>("cbVerify")->click();
+                return true;
+            },
+            false);
+        QVERIFY(!p.ctx->all().WriteBackup);
+        QVERIFY(!p.ctx->all().WriteVerify);
+        const QString ini = QString::fromUtf8(ReadFileBytes(p.home.file("SysInfo.Ini")));
+        QVERIFY2(ini.contains("Backup=0") && ini.contains("Verify=0"), qPrintable(ini));
+        p.run(21, [&p] { return p.asked(p.ctx->texts().WriteOk); });
+        QVERIFY(p.asked(p.ctx->texts().WriteOk));
+    }
+
+    // Compare lists the fields in which the window differs from a file and from
+    // the radio; choosing a channel's difference makes its cell current.
+    void compareWithAFileAndWithTheRadio() {
+        TempHome files;
+        files.write("radio.dat", codeplugFile(AppContext(files.path())));
+        Simulator sim({"--image", files.file("radio.dat")});
+        Program p(sim);
+        QVERIFY(p.window->Document().OpenDataFile(files.file("radio.dat")));
+        ChannelEditing::CommitCellText(*p.ctx, p.window->Store(), p.prompter, 3, Col::ColRx,
+                                       "462.6");
+        const QString line = p.ctx->texts().Channel + " 3 RX Frequency: 462.60000 -> 462.56250";
+        QStringList fromFile, fromRadio;
+        QString result;
+        p.dialogs.opens.enqueue(files.file("radio.dat"));
+        WhenModal([&](QWidget* modal) {
+            auto* compare = qobject_cast<TfCompare*>(modal);
+            compare->findChild<QPushButton*>("btnFile")->click();
+            for (int i = 0; i < compare->Differences()->count(); ++i)
+                fromFile << compare->Differences()->item(i)->text();
+            result = compare->ResultText();
+            compare->Differences()->setCurrentRow(0);
+            // The radio: its read dialog over this one, closed once the read is done.
+            WhenModal([&p](QWidget* read) {
+                read->findChild<QPushButton*>("btnOk")->click();
+                auto* poll = new QTimer(read);
+                QObject::connect(poll, &QTimer::timeout, read, [&p, read] {
+                    if (p.asked(p.ctx->texts().ReadOk))
+                        read->close();
+                });
+                poll->start(20);
+            });
+            compare->findChild<QPushButton*>("btnRadio")->click();
+            for (int i = 0; i < compare->Differences()->count(); ++i)
+                fromRadio << compare->Differences()->item(i)->text();
+            compare->close();
+        });
+        p.window->RunCommand(42);
+        QCOMPARE(fromFile, QStringList{line});
+        QCOMPARE(result, QString("Differences from radio.dat: 1 (this window -> radio.dat)"));
+        QCOMPARE(fromRadio, QStringList{line});
+        const QModelIndex current = p.window->ChannelTable()->Grid()->currentIndex();
+        QCOMPARE(current.row() + 1, 3);
+        QCOMPARE(current.column() + 1, int(Col::ColRx));
+        // The window's codeplug was not touched.
+        QCOMPARE(p.window->Store().CellText(3, Col::ColRx), QString("462.60000"));
+    }
+
+  private:
+    QTemporaryDir m_data;
 };
 
 QTEST_MAIN(RadioDialogsTest)

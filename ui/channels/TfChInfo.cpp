@@ -11,6 +11,8 @@
 #include "channels/ChannelEditing.h"
 #include "channels/ChannelStore.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -205,6 +207,13 @@ int TfChInfo::CurrentChannel() const {
 void TfChInfo::SelectCell(int row, int col) {
     m_grid->setCurrentIndex(m_model->index(row - 1, col - 1));
     onPressed(row, col);
+}
+
+void TfChInfo::ShowChannel(int channel, int column) {
+    EndEditing();
+    const QModelIndex index = m_model->index(channel - 1, std::max(column, 1) - 1);
+    m_grid->setCurrentIndex(index);
+    m_grid->scrollTo(index);
 }
 
 void TfChInfo::onPressed(int row, int col) {

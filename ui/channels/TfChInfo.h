@@ -38,6 +38,8 @@ class TfChInfo : public QWidget {
     int CurrentChannel() const;
     /** Makes a cell current, as a click on it does (rows and columns from 1). */
     void SelectCell(int row, int col);
+    /** Makes a cell current and shows it, as the arrow keys do (rows and columns from 1). */
+    void ShowChannel(int channel, int column);
     /** Places the drop-down editor of the current cell, where one belongs. */
     void ShowCellEditor();
 

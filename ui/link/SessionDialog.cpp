@@ -3,7 +3,8 @@
 #include "DialogParts.h"
 #include "FormTranslator.h"
 #include "app/AppContext.h"
-#include "app/Prompter.h"
+#include "app/FileDialogs.h"
+#include "app/SafeFile.h"
 #include "app/Settings.h"
 #include "port/PortNames.h"
 
@@ -12,9 +13,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SessionDialog::SessionDialog(AppContext& ctx, Prompter& prompter, const char* name,
-                             const char* caption, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_prompter(prompter) {
+SessionDialog::SessionDialog(AppContext& ctx, Prompter& prompter, FileDialogs& dialogs,
+                             const char* name, const char* caption, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_prompter(prompter), m_dialogs(dialogs) {
     DialogParts::SetUp(this, name, caption);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName("pBar");
@@ -22,17 +23,28 @@ SessionDialog::SessionDialog(AppContext& ctx, Prompter& prompter, const char* na
     m_bar->setValue(0);
     m_bar->setMinimumWidth(320);
     QHBoxLayout* buttons = DialogParts::OkCancel(this, &m_ok);
+    m_saveLog = new QPushButton("Save &Log...", this);
+    m_saveLog->setObjectName("btnSaveLog");
+    m_saveLog->setAutoDefault(false);
+    m_saveLog->setEnabled(false); // until a session has something to tell
+    buttons->insertWidget(0, m_saveLog);
+    m_rows = new QVBoxLayout;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_bar);
+    layout->addLayout(m_rows);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(m_ok, &QPushButton::clicked, this, [this] { OkClicked(); });
-    if (ctx.all().LanguageIndex > 0)
-        TranslateForm(this, ctx.all().AppDir, ctx.all().LanguageName, false);
+    connect(m_saveLog, &QPushButton::clicked, this, &SessionDialog::saveLog);
 }
 
 SessionDialog::~SessionDialog() {
     stop();
+}
+
+void SessionDialog::Translate() {
+    if (m_ctx.all().LanguageIndex > 0)
+        TranslateForm(this, m_ctx.all().AppDir, m_ctx.all().LanguageName, false);
 }
 
 bool SessionDialog::OpenPort(bool flush) {
@@ -48,10 +60,11 @@ bool SessionDialog::OpenPort(bool flush) {
     return false;
 }
 
-void SessionDialog::Run(RadioSession& session) {
+void SessionDialog::Run(RadioSession& session, const QString& title) {
     if (m_session != &session) {
-        m_driver = std::make_unique<SessionDriver>(session, m_port, m_prompter, m_ctx.texts());
+        m_driver = std::make_unique<SessionDriver>(session, m_port, m_prompts, m_ctx.texts());
         m_session = &session;
+        m_driver->SetLog(&m_log);
         // A session that starts after the line was lost opens the port again.
         m_driver->SetReopen([this] { return OpenPort(m_flushOnOpen); });
         connect(m_driver.get(), &SessionDriver::progressChanged, this, [this](int value, int max) {
@@ -59,10 +72,34 @@ void SessionDialog::Run(RadioSession& session) {
             m_bar->setValue(value);
         });
         connect(m_driver.get(), &SessionDriver::okEnabledChanged, m_ok, &QPushButton::setEnabled);
-        connect(m_driver.get(), &SessionDriver::ended, this,
-                [this](SessionOutcome outcome) { Ended(outcome); });
+        connect(m_driver.get(), &SessionDriver::ended, this, [this](SessionOutcome outcome) {
+            m_saveLog->setEnabled(true);
+            Ended(outcome);
+        });
     }
+    m_log.Begin(title);
     m_driver->Start();
+}
+
+Prompt::Result SessionDialog::SessionPrompts::ShowPrompt(const QString& caption,
+                                                         const QString& text, Prompt::Kind kind) {
+    const TLanguage& texts = m_dialog.m_ctx.texts();
+    if (m_dialog.m_quietEnd && kind == Prompt::kInfo &&
+        (text == texts.ReadOk || text == texts.WriteOk)) {
+        m_dialog.m_log.Note(
+            QStringLiteral("not shown: the dialog tells the end of the whole write"));
+        return Prompt::kOk;
+    }
+    return m_dialog.m_prompter.ShowPrompt(caption, text, kind);
+}
+
+void SessionDialog::saveLog() {
+    const std::optional<QString> path = m_dialogs.AskSavePath(
+        FileKind::Log, QStringLiteral("qx7-%1.log").arg(objectName().mid(1).toLower()));
+    if (!path)
+        return;
+    if (const Result<void> written = SafeFile::Write(*path, m_log.Text()); !written)
+        m_prompter.ShowPrompt(m_ctx.texts().Confirmation, written.error(), Prompt::kInfo);
 }
 
 void SessionDialog::stop() {

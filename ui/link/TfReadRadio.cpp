@@ -1,12 +1,15 @@
 #include "TfReadRadio.h"
 
 #include "app/AppContext.h"
+#include "app/MessageText.h"
 
 #include <QPushButton>
 
-TfReadRadio::TfReadRadio(AppContext& ctx, Prompter& prompter, QWidget* parent)
-    : SessionDialog(ctx, prompter, "fReadRadio", "Read data From radio", parent),
-      m_session(ctx.models(), ctx.bands()) {}
+TfReadRadio::TfReadRadio(AppContext& ctx, Prompter& prompter, FileDialogs& dialogs, QWidget* parent)
+    : SessionDialog(ctx, prompter, dialogs, "fReadRadio", "Read data From radio", parent),
+      m_session(ctx.models(), ctx.bands()) {
+    Translate();
+}
 
 void TfReadRadio::showEvent(QShowEvent* event) {
     SessionDialog::showEvent(event);
@@ -19,7 +22,9 @@ void TfReadRadio::showEvent(QShowEvent* event) {
 
 void TfReadRadio::OkClicked() {
     m_result.reset();
-    Run(m_session); // a port that is not open is opened again first
+    m_log.Clear();
+    Run(m_session,
+        QStringLiteral("read session on %1").arg(MessageText::Quoted(m_ctx.all().PortName)));
 }
 
 void TfReadRadio::Ended(SessionOutcome outcome) {

@@ -9,7 +9,8 @@ class TfReadRadio : public SessionDialog {
     Q_OBJECT
 
   public:
-    TfReadRadio(AppContext& ctx, Prompter& prompter, QWidget* parent = nullptr);
+    TfReadRadio(AppContext& ctx, Prompter& prompter, FileDialogs& dialogs,
+                QWidget* parent = nullptr);
 
     /** The codeplug of a completed read, for the main window after the dialog closed. */
     const std::optional<Codeplug>& ReadResult() const { return m_result; }

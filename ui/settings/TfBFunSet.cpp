@@ -185,6 +185,14 @@ QCheckBox* TfBFunSet::Check(const char* name) const {
     return findChild<QCheckBox*>(name);
 }
 
+QStringList TfBFunSet::Items(const char* name, int count) const {
+    QStringList items;
+    if (const auto* box = findChild<QComboBox*>(name))
+        for (int i = 0; i < std::min(count, box->count()); ++i)
+            items << box->itemText(i);
+    return items;
+}
+
 QString TfBFunSet::Caption(const char* name) const {
     const auto* label = findChild<QLabel*>(name);
     return label ? label->text() : QString();

@@ -29,6 +29,8 @@ class TfBFunSet : public QDialog {
     QCheckBox* Check(const char* name) const;
     /** A label's caption, by its component name. */
     QString Caption(const char* name) const;
+    /** The first count entries of a combo box, as it shows them, by its component name. */
+    QStringList Items(const char* name, int count) const;
 
   private:
     void ok();

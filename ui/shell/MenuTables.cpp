@@ -17,6 +17,7 @@ const std::vector<Menu> kMenus = {
       {"A1", "Save &As", kSaveAs, "Ctrl+A", true},
       {"ImportCsv", "Import CSV...", kImportCsv, nullptr, true},
       {"ExportCsv", "Export CSV...", kExportCsv, nullptr, true},
+      {"Compare", "Co&mpare...", kCompare, nullptr, true},
       {"N11", nullptr, kNoTag, nullptr, true},
       {"P2", "&Print", kPrint, "Ctrl+P", true},
       {"V2", "Print Pre&view", kPrintPreview, "Ctrl+V", true},

@@ -40,6 +40,7 @@ enum Command {
     kFunctionSetting = 37,
     kImportCsv = 40,
     kExportCsv = 41,
+    kCompare = 42,
 };
 
 constexpr int kNoTag = 0;

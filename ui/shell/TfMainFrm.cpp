@@ -12,6 +12,7 @@
 #include "TfBFunSet.h"
 #include "TfBInfoEdit.h"
 #include "TfChInfo.h"
+#include "TfCompare.h"
 #include "TfEmbeddedMessage.h"
 #include "TfFrmAbout.h"
 #include "TfModel.h"
@@ -21,6 +22,7 @@
 #include "TfTestFrequency.h"
 #include "TfToneOption.h"
 #include "TfWriteRadio.h"
+#include "WindowFieldNames.h"
 #include "app/AppContext.h"
 #include "app/Prompter.h"
 #include "app/Settings.h"
@@ -182,6 +184,10 @@ void TfMainFrm::buildTopArea() {
     m_lCom = new QLabel("Port: ", display);
     m_lCom->setObjectName("lCom");
     m_lCom->hide();
+    // What stands for a value that is not there, when two codeplugs are compared.
+    auto* empty = new QLabel("(empty)", display);
+    empty->setObjectName("lEmpty");
+    empty->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{m_lMode, m_stModel, label4, m_stFreq, m_lCom})
         displayRow->addWidget(w);
     displayRow->addStretch();
@@ -305,6 +311,9 @@ void TfMainFrm::RunCommand(int tag) {
     case kExportCsv:
         m_doc.ExportCsv();
         break;
+    case kCompare:
+        compare();
+        break;
     case kModel:
         modelInformation();
         break;
@@ -418,7 +427,7 @@ void TfMainFrm::modelInformation() {
     m_doc.ApplyModelChoice(*m_ctx.models().FindByName(dialog.ModelName()), dialog.BandText());
 }
 
-void TfMainFrm::PreparePrintData() {
+PrintData::Sources TfMainFrm::printSources() const {
     PrintData::Sources sources;
     sources.modelCaption = m_lMode->text();
     sources.bandCaption = findChild<QLabel*>("Label4")->text();
@@ -428,20 +437,37 @@ void TfMainFrm::PreparePrintData() {
             << (m_chInfo
                     ? m_chInfo->Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()
                     : QString());
-    PrintData::Prepare(m_ctx, m_store, sources);
+    return sources;
+}
+
+void TfMainFrm::PreparePrintData() {
+    PrintData::Prepare(m_ctx, m_store, printSources());
+}
+
+FieldNames TfMainFrm::FieldNamesShown() {
+    return WindowFieldNames(m_ctx, m_store, printSources(), findChild<QLabel*>("lEmpty")->text());
 }
 
 void TfMainFrm::readFromRadio() {
-    TfReadRadio dialog(m_ctx, m_prompter, this);
+    TfReadRadio dialog(m_ctx, m_prompter, m_dialogs, this);
     dialog.exec();
     // Only a completed read changes the codeplug, all of it at once.
     if (dialog.ReadResult())
         m_doc.ApplyRead(*dialog.ReadResult());
 }
 
+void TfMainFrm::compare() {
+    TfCompare dialog(
+        m_ctx, m_prompter, m_dialogs, [this] { return m_doc.Capture(); }, FieldNamesShown(), this);
+    if (m_chInfo)
+        connect(&dialog, &TfCompare::channelChosen, m_chInfo, &TfChInfo::ShowChannel);
+    dialog.exec();
+}
+
 void TfMainFrm::writeToRadio() {
     TfWriteRadio dialog(
-        m_ctx, m_prompter, [this] { return m_doc.RadioRecords(); }, this);
+        m_ctx, m_prompter, m_dialogs, [this] { return m_doc.RadioRecords(); },
+        [this] { return m_doc.Capture(); }, FieldNamesShown(), this);
     dialog.exec();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "PrintData.h"
+#include "app/FieldNames.h"
+
 #include "ToolkitTranslation.h"
 #include "app/CodeplugDocument.h"
 #include "channels/ChannelStore.h"
@@ -34,6 +37,8 @@ class TfMainFrm : public QMainWindow {
     void RunCommand(int tag);
     /** Print and Print Preview: fills the print tables in the current language. */
     void PreparePrintData();
+    /** How the windows name a codeplug's fields and show their values, in the language in use. */
+    FieldNames FieldNamesShown();
     /** Caption, model and band display and status bar from the state and the file name. */
     void RefreshStatus();
 
@@ -67,8 +72,10 @@ class TfMainFrm : public QMainWindow {
     void openChannelTable();
     void modelInformation();
     void languageSetup();
+    PrintData::Sources printSources() const;
     void readFromRadio();
     void writeToRadio();
+    void compare();
     void about();
     void showHelp();
     void tile(Qt::Orientation orientation);

@@ -56,6 +56,19 @@ QLabel* Label(const char* name, const char* text, QWidget* parent) {
     return label;
 }
 
+void HiddenTexts(QWidget* parent, std::initializer_list<Text> texts) {
+    for (const Text& t : texts) {
+        auto* hidden = new QLabel(QString::fromLatin1(t.english), parent);
+        hidden->setObjectName(t.name);
+        hidden->hide();
+    }
+}
+
+QString HiddenText(const QWidget* parent, const char* name) {
+    const auto* hidden = parent->findChild<QLabel*>(QString::fromLatin1(name));
+    return hidden ? hidden->text() : QString();
+}
+
 QHBoxLayout* OkCancel(QDialog* dialog, QPushButton** ok) {
     *ok = new QPushButton("&Ok", dialog);
     (*ok)->setObjectName("btnOk");

@@ -18,6 +18,8 @@ Kind kindOf(FileKind kind) {
         return {"CSV File(*.csv)", "csv", "sdExportCsv", "odImportCsv"};
     case FileKind::Pdf:
         return {"PDF (*.pdf)", "pdf", "sdPdf", "odPdf"};
+    case FileKind::Log:
+        return {"Session log (*.log)", "log", "sdLog", "odLog"};
     case FileKind::DataFile:
         break;
     }
